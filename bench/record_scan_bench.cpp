@@ -1,0 +1,111 @@
+// Reading every record of a 10,000-record form file against a plain
+// sequential read of the same file; and start-up in a directory where every
+// file exists against the bare open and close of the same files.
+#include "app/startup.h"
+#include "common/data_files.h"
+#include "common/file_io.h"
+#include "common/messages.h"
+#include "common/record_access.h"
+#include "forms/nip_record.h"
+#include "register/record_kind.h"
+#include "register/register_ops.h"
+#include "sample_ledger.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+struct BenchDir {
+    std::filesystem::path path;
+    BenchDir()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "zgloszenia-bench-XXXXXX").string();
+        path = ::mkdtemp(pattern.data());
+        std::filesystem::current_path(path);
+        WriteSampleData(path.string(), 100, 1);
+        CollectingMessenger quiet;
+        inic(quiet);
+        std::vector<std::uint8_t> file(10001ull * kindAt(KindRejfor).recordSize, 0);
+        for (int n = 1; n <= 10000; ++n)
+            setStr(Bytes(file).subspan(n * 4858ull, 4858), nip::account_no, std::to_string(n));
+        DataFile f(dataFileName("REJFOR."), DataFile::Mode::Create);
+        f.writeAt(0, file.data(), file.size());
+    }
+    ~BenchDir()
+    {
+        std::filesystem::current_path("/");
+        std::filesystem::remove_all(path);
+    }
+};
+
+BenchDir& dir()
+{
+    static BenchDir d;
+    return d;
+}
+
+void BM_PlainRead1MiB(benchmark::State& state)
+{
+    dir();
+    std::vector<char> block(1 << 20);
+    for (auto _ : state) {
+        const int fd = ::open("REJFOR.Rdx", O_RDONLY);
+        std::size_t total = 0;
+        ssize_t got;
+        while ((got = ::read(fd, block.data(), block.size())) > 0)
+            total += static_cast<std::size_t>(got);
+        ::close(fd);
+        benchmark::DoNotOptimize(total);
+    }
+}
+BENCHMARK(BM_PlainRead1MiB)->Unit(benchmark::kMillisecond);
+
+void BM_ScanRecords(benchmark::State& state)
+{
+    dir();
+    for (auto _ : state) {
+        std::size_t inUse = 0;
+        ScanRecords(KindRejfor, [&](std::uint64_t, ConstBytes rec) { inUse += rec[0] != 4; });
+        benchmark::DoNotOptimize(inUse);
+    }
+}
+BENCHMARK(BM_ScanRecords)->Unit(benchmark::kMillisecond);
+
+void BM_OpenCloseTenFiles(benchmark::State& state)
+{
+    dir();
+    const char* files[] = {"ulgrycz.Rdx", "Bank.Rdx",  "strycz.Rdx", "biuro.Rdx", "REJFOR.Rdx",
+                           "vatr.Rdx",    "vatz.Rdx", "vat21.Rdx",  "nipb.Rdx",  "konta200.Rdx"};
+    for (auto _ : state)
+        for (const char* name : files)
+            DataFile f(name);
+}
+BENCHMARK(BM_OpenCloseTenFiles)->Unit(benchmark::kMicrosecond);
+
+void BM_Inic(benchmark::State& state)
+{
+    dir();
+    CollectingMessenger quiet;
+    for (auto _ : state)
+        inic(quiet);
+}
+BENCHMARK(BM_Inic)->Unit(benchmark::kMicrosecond);
+
+void BM_SampleData10000(benchmark::State& state)
+{
+    dir();
+    std::filesystem::create_directory("sample");
+    for (auto _ : state)
+        WriteSampleData("sample", 10000, 2);
+}
+BENCHMARK(BM_SampleData10000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the tests and the program need.
+# Idempotent and quiet: does nothing when everything is there.
+set -euo pipefail
+
+packages=(
+  g++ cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-liberation fonts-dejavu-core
+  poppler-utils xvfb xauth imagemagick
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+echo "Installing: ${missing[*]}"
+$SUDO apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

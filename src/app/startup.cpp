@@ -1,0 +1,120 @@
+#include "app/startup.h"
+
+#include "app/app_state.h"
+#include "app/ledger_params.h"
+#include "app/office_identity.h"
+#include "common/data_files.h"
+#include "common/file_io.h"
+#include "common/io_error.h"
+#include "common/polish_letters.h"
+#include "common/real6.h"
+#include "common/record_access.h"
+#include "forms/cleared_record.h"
+#include "register/record_kind.h"
+
+#include <cstdio>
+#include <optional>
+#include <vector>
+
+namespace {
+
+// Opens an existing data file; nullopt when it cannot be opened, `missing`
+// telling whether it does not exist (start-up acts on "not found" only).
+std::optional<DataFile> openIfExists(const std::string& name, bool& missing)
+{
+    missing = false;
+    try {
+        return std::optional<DataFile>(std::in_place, name);
+    } catch (const IoError& e) {
+        missing = e.code() == IoError::FileNotFound;
+        return std::nullopt;
+    }
+}
+
+// Creates a file with its first contents; a file whose creation failed half
+// way is removed, so that the next run tries again instead of finding it.
+void createWith(const std::string& name, const void* data, std::size_t size)
+{
+    try {
+        DataFile created(name, DataFile::Mode::Create);
+        created.writeAt(0, data, size);
+    } catch (const IoError&) {
+        std::remove(name.c_str());
+        throw;
+    }
+}
+
+void ensureEmptyFile(const std::string& name)
+{
+    bool missing = false;
+    if (!openIfExists(name, missing) && missing)
+        DataFile(name, DataFile::Mode::Create);
+}
+
+void readLedgerParams()
+{
+    const std::string name = dataFileName("Bank.");
+    bool missing = false;
+    auto f = openIfExists(name, missing);
+    auto& params = appState().ledgerParams;
+    if (f) {
+        f->readAt(0, params.data(), params.size());
+        return;
+    }
+    if (!missing)
+        return;
+    params.fill(0);
+    setU16(params, ledger_params::year, 2003);
+    setU8(params, ledger_params::month, 1);
+    createWith(name, params.data(), params.size());
+}
+
+void checkRates(Messenger& messages)
+{
+    const std::string name = dataFileName("strycz.");
+    std::array<std::uint8_t, 36> record{};
+    bool missing = false;
+    auto f = openIfExists(name, missing);
+    if (!f) {
+        if (missing)
+            messages.inform("Brak zbioru ze stawkami ryczałtu. Proszę założyć!");
+    } else if (f->size() > 0) {
+        try {
+            f->readAt(0, record.data(), record.size());
+        } catch (const IoError&) {
+            messages.inform("Niepoprawne stawki ryczałtu. Proszę zaktualizowac!");
+            record.fill(0);
+            const double repaired[3] = {3.0, 5.5, 8.5};
+            for (int i = 0; i < 3; ++i)
+                DoubleToReal6(repaired[i], record.data() + rates_record::rates.item(i).offset);
+            f->writeAt(0, record.data(), record.size());
+        }
+    }
+    for (std::uint32_t i = 0; i < 6; ++i)
+        appState().rates[i] = Real6ToDouble(record.data() + rates_record::rates.item(i).offset);
+}
+
+void ensureRecordFile(const RecordKind& kind)
+{
+    const std::string name = dataFileName(kind.baseName);
+    bool missing = false;
+    if (openIfExists(name, missing) || !missing)
+        return;
+    std::vector<std::uint8_t> blank(kind.recordSize * 4, 0);
+    for (std::size_t r = 0; r < 4; ++r)
+        ClearRecordBytes(Bytes(blank).subspan(r * kind.recordSize, kind.recordSize));
+    createWith(name, blank.data(), blank.size());
+}
+
+} // namespace
+
+void inic(Messenger& messages)
+{
+    ensureEmptyFile(dataFileName("ulgrycz."));
+    readLedgerParams();
+    checkRates(messages);
+    SetLetterMode(getU8(appState().ledgerParams, ledger_params::letter_mode));
+    appState().officeLines = LoadOfficeIdentity();
+    for (const RecordKind& kind : kRecordKinds)
+        ensureRecordFile(kind);
+}

@@ -1,0 +1,52 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// The one small layer through which every data file is opened, read and
+// written. Each operation opens its file, works and closes it again; no
+// file stays open between operations. Failures throw IoError.
+class DataFile {
+public:
+    enum class Mode { OpenExisting, Create };
+
+    // Opens for reading and writing (falls back to read-only when writing is
+    // not allowed, as ledger files may be); Create truncates or makes the file.
+    DataFile(const std::string& path, Mode mode = Mode::OpenExisting);
+    ~DataFile();
+    DataFile(const DataFile&) = delete;
+    DataFile& operator=(const DataFile&) = delete;
+
+    std::uint64_t size() const;
+    // Reads exactly n bytes at offset; a short read is "Read beyond end of file".
+    void readAt(std::uint64_t offset, void* data, std::size_t n) const;
+    // Reads up to n bytes at offset and returns how many were read.
+    std::size_t readSomeAt(std::uint64_t offset, void* data, std::size_t n) const;
+    // One positioned write of the whole span.
+    void writeAt(std::uint64_t offset, const void* data, std::size_t n);
+    void truncate(std::uint64_t size);
+
+private:
+    int fd_ = -1;
+    std::string path_;
+};
+
+bool fileExists(const std::string& path);
+
+// Text files of the system (word lists, calibration files, the office
+// identity): read whole, written whole (a failed write keeps the old file).
+std::optional<std::string> readTextFile(const std::string& path);
+void writeTextFile(const std::string& path, const std::string& content);
+
+// Faults on purpose, for tests: make the n-th byte written or read fail, or
+// make opening a given file fail with a given error number.
+struct IoFaults {
+    std::optional<std::uint64_t> failWriteAfterBytes;  // bytes that still succeed
+    std::optional<std::uint64_t> failReadAfterBytes;
+    std::string failOpenPath;
+    int failOpenCode = 0;
+    int failCode = 5; // 'I/O error' number used for injected read/write faults
+};
+IoFaults& ioFaults();
+void resetIoFaults();

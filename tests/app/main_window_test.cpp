@@ -1,0 +1,69 @@
+#include "app/Tf_rejfor_gl.h"
+#include "common/ui_messages.h"
+#include "support/scripted_messages.h"
+#include "support/temp_dir.h"
+
+#include <QAction>
+#include <QProgressBar>
+#include <QtTest>
+
+#include <filesystem>
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        dir = std::make_unique<TempDir>();
+        messages = ScriptedMessages{};
+        UiMessages::install(&messages);
+    }
+    void cleanup()
+    {
+        UiMessages::install(nullptr);
+        dir.reset();
+    }
+
+    void creationRunsStartupWithProgressBarHidden()
+    {
+        Tf_rejfor_gl window;
+        QVERIFY(window.findChild<QProgressBar*>("wsk_post")->isHidden());
+        QVERIFY(std::filesystem::exists("REJFOR.Rdx"));
+        QCOMPARE(messages.texts(), std::vector<std::string>{"Brak zbioru ze stawkami ryczałtu. Proszę założyć!"});
+    }
+
+    void activationRunsStartupAgain()
+    {
+        Tf_rejfor_gl window;
+        std::filesystem::remove("vatz.Rdx");
+        emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+        QVERIFY(!std::filesystem::exists("vatz.Rdx"));
+        emit qApp->applicationStateChanged(Qt::ApplicationActive);
+        QVERIFY(std::filesystem::exists("vatz.Rdx"));
+        QCOMPARE(messages.shown.size(), std::size_t(2));
+    }
+
+    void startupErrorGoesToTheErrorBox()
+    {
+        writeBytes("Bank.Rdx", {});
+        Tf_rejfor_gl window;
+        QCOMPARE(messages.shown.size(), std::size_t(1));
+        QCOMPARE(messages.shown[0].kind, std::string("error"));
+        QCOMPARE(messages.shown[0].text, std::string("Read beyond end of file"));
+    }
+
+    void koniecClosesTheWindow()
+    {
+        Tf_rejfor_gl window;
+        window.show();
+        window.findChild<QAction*>("a_koniec")->trigger();
+        QVERIFY(!window.isVisible());
+    }
+
+private:
+    std::unique_ptr<TempDir> dir;
+    ScriptedMessages messages;
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

@@ -1,0 +1,165 @@
+#include "app/app_state.h"
+#include "app/ledger_params.h"
+#include "app/office_identity.h"
+#include "app/startup.h"
+#include "common/file_io.h"
+#include "common/io_error.h"
+#include "common/polish_letters.h"
+#include "common/real6.h"
+#include "common/record_access.h"
+#include "forms/cleared_record.h"
+#include "support/scripted_messages.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* const kRatesMissing = "Brak zbioru ze stawkami ryczałtu. Proszę założyć!";
+const char* const kRatesDamaged = "Niepoprawne stawki ryczałtu. Proszę zaktualizowac!";
+
+struct StartupTest : ::testing::Test {
+    TempDir dir;
+    ScriptedMessages messages;
+};
+
+TEST_F(StartupTest, EmptyDirectoryGetsEveryFile)
+{
+    inic(messages);
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{kRatesMissing});
+    EXPECT_TRUE(fs::exists("ulgrycz.Rdx"));
+    EXPECT_EQ(fs::file_size("ulgrycz.Rdx"), 0u);
+    EXPECT_FALSE(fs::exists("strycz.Rdx"));
+
+    const auto bank = fileBytes("Bank.Rdx");
+    ASSERT_EQ(bank.size(), 416u);
+    EXPECT_EQ(getU16(bank, ledger_params::year), 2003);
+    EXPECT_EQ(getU8(bank, ledger_params::month), 1);
+    EXPECT_EQ(std::count(bank.begin(), bank.end(), 0), 416 - 3); // year 2003 = D3 07, month 01
+
+    const struct {
+        const char* name;
+        std::uintmax_t size;
+    } files[] = {{"REJFOR.Rdx", 19432}, {"vatr.Rdx", 3828}, {"vatz.Rdx", 2388}, {"vat21.Rdx", 6496}, {"nipb.Rdx", 3688}};
+    for (const auto& f : files) {
+        const auto bytes = fileBytes(f.name);
+        ASSERT_EQ(bytes.size(), f.size) << f.name;
+        const std::size_t recordSize = f.size / 4;
+        std::vector<unsigned char> blank(recordSize);
+        ClearRecordBytes(blank);
+        for (int r = 0; r < 4; ++r)
+            EXPECT_TRUE(std::equal(blank.begin(), blank.end(), bytes.begin() + r * recordSize)) << f.name << r;
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 7);
+
+    inic(messages); // every run reports the missing rates again
+    EXPECT_EQ(messages.shown.size(), 2u);
+}
+
+TEST_F(StartupTest, ShortRatesFileIsRepaired)
+{
+    writeBytes("strycz.Rdx", std::vector<unsigned char>(20, 0x55));
+    inic(messages);
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{kRatesDamaged});
+    const auto rates = fileBytes("strycz.Rdx");
+    ASSERT_EQ(rates.size(), 36u);
+    const double expected[6] = {3.0, 5.5, 8.5, 0, 0, 0};
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(Real6ToDouble(rates.data() + 6 * i), expected[i]);
+        EXPECT_EQ(appState().rates[i], expected[i]);
+    }
+}
+
+TEST_F(StartupTest, EmptyRatesFileMeansZeroRatesSilently)
+{
+    writeBytes("strycz.Rdx", {});
+    appState().rates.fill(1.0);
+    inic(messages);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(fs::file_size("strycz.Rdx"), 0u);
+    for (double r : appState().rates)
+        EXPECT_EQ(r, 0.0);
+}
+
+TEST_F(StartupTest, ExistingRatesAreRead)
+{
+    std::vector<unsigned char> rates(36, 0);
+    DoubleToReal6(17.0, rates.data() + 6);
+    writeBytes("strycz.Rdx", rates);
+    inic(messages);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(appState().rates[1], 17.0);
+}
+
+TEST_F(StartupTest, EmptyBankFileStopsTheRun)
+{
+    writeBytes("Bank.Rdx", {});
+    try {
+        inic(messages);
+        FAIL() << "no error";
+    } catch (const IoError& e) {
+        EXPECT_STREQ(e.what(), "Read beyond end of file");
+    }
+    EXPECT_FALSE(fs::exists("REJFOR.Rdx"));
+    EXPECT_FALSE(fs::exists("nipb.Rdx"));
+}
+
+TEST_F(StartupTest, LetterModeAndOfficeIdentityComeFromTheirFiles)
+{
+    std::vector<unsigned char> bank(416, 0);
+    bank[116] = 2;
+    writeBytes("Bank.Rdx", bank);
+    const std::string longLine = "Biuro Rachunkowe \xA3\xB9ka 0123456789 0123456789 0123456789";
+    writeTextFile("biuro.Rdx", longLine + "\r\nSp. z o.o.\r\nul. Polna 1\n");
+    inic(messages);
+    EXPECT_EQ(LedgerText("\x9e"), "\x9c"); // Mazovia ś to code page 1250 ś
+    const auto& lines = appState().officeLines;
+    EXPECT_EQ(lines[0], longLine.substr(0, 40));
+    EXPECT_EQ(lines[1], "Sp. z o.o.");
+    EXPECT_EQ(lines[2], "ul. Polna 1");
+    EXPECT_EQ(lines[3], "");
+}
+
+TEST_F(StartupTest, DeletedRecordFileComesBackOnNextRun)
+{
+    inic(messages);
+    fs::remove("vat21.Rdx");
+    inic(messages);
+    EXPECT_EQ(fs::file_size("vat21.Rdx"), 6496u);
+}
+
+TEST_F(StartupTest, UnopenableRecordFileIsLeftAlone)
+{
+    writeBytes("vatz.Rdx", {1, 2, 3});
+    ioFaults().failOpenPath = "vatz.Rdx";
+    ioFaults().failOpenCode = IoError::AccessDenied;
+    inic(messages);
+    EXPECT_EQ(fileBytes("vatz.Rdx"), (std::vector<unsigned char>{1, 2, 3}));
+    EXPECT_TRUE(fs::exists("nipb.Rdx"));
+}
+
+TEST_F(StartupTest, FailedCreationAbandonsTheRun)
+{
+    writeBytes("Bank.Rdx", std::vector<unsigned char>(416, 0));
+    writeBytes("strycz.Rdx", std::vector<unsigned char>(36, 0));
+    ioFaults().failWriteAfterBytes = 0;
+    ioFaults().failCode = IoError::DiskFull;
+    EXPECT_THROW(inic(messages), IoError);
+    resetIoFaults();
+    inic(messages);
+    EXPECT_EQ(fs::file_size("REJFOR.Rdx"), 19432u);
+}
+
+TEST(OfficeIdentity, SavedLinesLoadBack)
+{
+    TempDir dir;
+    EXPECT_EQ(LoadOfficeIdentity(), (std::array<std::string, 4>{}));
+    SaveOfficeIdentity({"A", "", "C", std::string(50, 'x')});
+    EXPECT_EQ(LoadOfficeIdentity(), (std::array<std::string, 4>{"A", "", "C", std::string(40, 'x')}));
+}
+
+} // namespace

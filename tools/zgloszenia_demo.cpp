@@ -1,0 +1,49 @@
+// zgloszenia-demo DIR [--taxpayers N] [--mode 0|1|2]
+// Fills DIR with fictional sample data for trying the program out.
+#include "common/io_error.h"
+#include "sample_ledger.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+int usage()
+{
+    std::fprintf(stderr, "Użycie: zgloszenia-demo KATALOG [--taxpayers N] [--mode 0|1|2]\n");
+    return 2;
+}
+
+bool parseNumber(const char* text, long min, long max, long& out)
+{
+    char* end = nullptr;
+    out = std::strtol(text, &end, 10);
+    return end != text && *end == '\0' && out >= min && out <= max;
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc < 2)
+        return usage();
+    long taxpayers = 200;
+    long mode = 1;
+    for (int i = 2; i < argc; ++i) {
+        const std::string opt = argv[i];
+        if (i + 1 >= argc)
+            return usage();
+        if (opt == "--taxpayers" && parseNumber(argv[i + 1], 1, 1000000, taxpayers))
+            ++i;
+        else if (opt == "--mode" && parseNumber(argv[i + 1], 0, 2, mode))
+            ++i;
+        else
+            return usage();
+    }
+    try {
+        WriteSampleData(argv[1], static_cast<int>(taxpayers), static_cast<std::uint8_t>(mode));
+    } catch (const IoError& e) {
+        std::fprintf(stderr, "Błąd zapisu danych przykładowych: %s\n", e.what());
+        return 4;
+    }
+    return 0;
+}
