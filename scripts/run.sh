@@ -7,7 +7,7 @@ bash "$root/scripts/setup.sh"
 
 build="$root/build-release"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZG_BENCH=OFF >/dev/null
-cmake --build "$build" --target zgloszenia zgloszenia-demo
+cmake --build "$build" --target zgloszenia zgloszenia-demo zgloszenia-pdf
 
 if [ $# -ge 1 ]; then
   data="$1"

@@ -9,9 +9,11 @@
 #include "common/record_access.h"
 #include "forms/cleared_record.h"
 #include "ledger/ledger_record.h"
+#include "print/calibration_files.h"
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <string_view>
 #include <vector>
 
@@ -249,6 +251,28 @@ void writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes)
     f.writeAt(0, bytes.data(), bytes.size());
 }
 
+// Margins of 5 mm and 8 mm between sections; the defaults as the spacings.
+void writeCalibration(const std::string& dir)
+{
+    struct InDirectory {
+        std::filesystem::path previous = std::filesystem::current_path();
+        explicit InDirectory(const std::string& d) { std::filesystem::current_path(d); }
+        ~InDirectory() { std::filesystem::current_path(previous); }
+    } inDir(dir);
+    calibration::MarginTable margins{};
+    margins.fill({5, 5});
+    for (const auto* files : {&calibration::kNipMarginFiles, &calibration::kVatMarginFiles})
+        for (const calibration::CalibrationFile* file : *files)
+            calibration::saveMargins(*file, margins);
+    calibration::SpacingTable spacings{};
+    spacings.fill(8);
+    for (const auto* files : {&calibration::kNipSpacingFiles, &calibration::kVatSpacingFiles})
+        for (const calibration::CalibrationFile* file : *files) {
+            calibration::saveSpacings(*file, spacings);
+            writeTextFile(file->defaultsFileName(), *readTextFile(file->fileName()));
+        }
+}
+
 } // namespace
 
 void WriteSampleData(const std::string& dir, int taxpayers, std::uint8_t mode)
@@ -263,4 +287,5 @@ void WriteSampleData(const std::string& dir, int taxpayers, std::uint8_t mode)
                                   "00-950 WARSZAWA"})
         identity += cp1250::fromUtf8(line) + "\r\n";
     writeTextFile(at + kOfficeIdentityFile, identity);
+    writeCalibration(dir);
 }

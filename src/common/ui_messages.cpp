@@ -20,8 +20,9 @@ void UiMessages::inform(const std::string& text)
 
 bool UiMessages::confirm(const std::string& text, const std::string& caption)
 {
-    return QMessageBox::question(parentWindow(), QString::fromStdString(caption), QString::fromStdString(text),
-                                 QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) == QMessageBox::Ok;
+    // The page prompts carry the exclamation icon.
+    return QMessageBox::warning(parentWindow(), QString::fromStdString(caption), QString::fromStdString(text),
+                                QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) == QMessageBox::Ok;
 }
 
 void UiMessages::error(const std::string& text)

@@ -1,0 +1,63 @@
+#include "print/qt_printer_device.h"
+
+#include "print/print_font.h"
+
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+
+QtPrinterDevice::QtPrinterDevice(QPrinter& printer) : printer_(printer) { }
+
+QtPrinterDevice::~QtPrinterDevice() { finish(); }
+
+int QtPrinterDevice::pageWidthPixels() const
+{
+    return printer_.pageLayout().paintRectPixels(printer_.resolution()).width();
+}
+
+int QtPrinterDevice::pageHeightPixels() const
+{
+    return printer_.pageLayout().paintRectPixels(printer_.resolution()).height();
+}
+
+bool QtPrinterDevice::collectsPages() const { return printer_.outputFormat() == QPrinter::PdfFormat; }
+
+Canvas& QtPrinterDevice::beginDocument()
+{
+    if (painter_.isActive()) {
+        if (!printer_.newPage())
+            throw PrinterError("Nie można dodać strony do pliku " + printer_.outputFileName().toStdString());
+        return *canvas_;
+    }
+    if (!painter_.begin(&printer_)) {
+        if (collectsPages())
+            throw PrinterError("Nie można utworzyć pliku " + printer_.outputFileName().toStdString());
+        throw PrinterError("Nie można rozpocząć wydruku na drukarce " + printer_.printerName().toStdString());
+    }
+    painter_.setFont(printFont());
+    canvas_.emplace(painter_);
+    return *canvas_;
+}
+
+void QtPrinterDevice::endDocument()
+{
+    if (!collectsPages())
+        finish();
+}
+
+bool QtPrinterDevice::finish()
+{
+    canvas_.reset();
+    return !painter_.isActive() || painter_.end();
+}
+
+void setUpPdfPrinter(QPrinter& printer, const QString& fileName, int dpi)
+{
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(fileName);
+    printer.setResolution(dpi);
+    printer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    printer.setFullPage(true);
+}

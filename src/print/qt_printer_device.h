@@ -1,0 +1,44 @@
+#pragma once
+#include "print/painter_canvas.h"
+#include "print/printer_device.h"
+
+#include <QPainter>
+
+#include <optional>
+
+class QPrinter;
+class QString;
+
+// The printer device over a QPrinter, drawing in the printing font. On a
+// printer every page is a document (a print job) of its own. When the
+// printer writes a PDF file, the pages are collected as the pages of one
+// file instead, so that a job gives one PDF page per printed sheet; the
+// file is complete after finish() (or the device's end).
+class QtPrinterDevice : public PrinterDevice {
+public:
+    explicit QtPrinterDevice(QPrinter& printer);
+    ~QtPrinterDevice() override;
+    QtPrinterDevice(const QtPrinterDevice&) = delete;
+    QtPrinterDevice& operator=(const QtPrinterDevice&) = delete;
+
+    int pageWidthPixels() const override;
+    int pageHeightPixels() const override;
+    // Throws PrinterError when the printer or the file cannot be opened.
+    Canvas& beginDocument() override;
+    void endDocument() override;
+
+    // Ends the document still open (the PDF file of a job); false when it
+    // could not be completed.
+    bool finish();
+
+private:
+    bool collectsPages() const;
+
+    QPrinter& printer_;
+    QPainter painter_;
+    std::optional<PainterCanvas> canvas_;
+};
+
+// Sets a printer up to write a PDF file of whole A4 sheets (no margins) at
+// `dpi` pixels per inch: its printable area is the full 210 x 297 mm.
+void setUpPdfPrinter(QPrinter& printer, const QString& fileName, int dpi);

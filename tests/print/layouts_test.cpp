@@ -1,0 +1,306 @@
+#include "forms/nip_record.h"
+#include "forms/vat_records.h"
+#include "layout_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+using namespace layout_test;
+
+namespace {
+
+// Calls `fn` for every plain field (items of repeated fields and members of
+// blocks included), with its absolute offset.
+void forEachLeaf(const Field& f, const std::function<void(const Field&)>& fn)
+{
+    for (std::uint32_t k = 0; k < f.count; ++k) {
+        const Field item = f.item(k);
+        if (item.type != FieldType::Group) {
+            fn(item);
+            continue;
+        }
+        for (const Field& member : item.group->fields)
+            forEachLeaf(item / member, fn);
+    }
+}
+
+// A record with every field set so that every conditional item prints:
+// texts, valid dates, choices and flags 1, years 2004.
+void fillEverything(Bytes rec, const std::vector<const Layout*>& layouts)
+{
+    for (const Layout* layout : layouts)
+        for (const Field& top : layout->fields)
+            forEachLeaf(top, [&](const Field& f) {
+                switch (f.type) {
+                case FieldType::Str: setStr(rec, f, "TEXT"); break;
+                case FieldType::Date: setDate(rec, f, {2004, 5, 17}); break;
+                case FieldType::U8: setU8(rec, f, 1); break;
+                case FieldType::I32: setI32(rec, f, 2004); break;
+                default: break;
+                }
+            });
+}
+
+enum class Form { Nip1, Nip2, Nip3, NipB, VatR, VatZ, Vat21 };
+
+struct FormRecord {
+    std::size_t size;
+    std::vector<const Layout*> layouts;
+};
+
+FormRecord recordOf(Form form)
+{
+    switch (form) {
+    case Form::Nip1: return {nip::kRecordSize, {&nip::common_layout, &nip::personal_layout, &nip::nip1_layout}};
+    case Form::Nip2: return {nip::kRecordSize, {&nip::common_layout, &nip::nip2_layout}};
+    case Form::Nip3: return {nip::kRecordSize, {&nip::common_layout, &nip::personal_layout, &nip::nip3_layout}};
+    case Form::NipB: return {nipb::kRecordSize, {&nipb::layout}};
+    case Form::VatR: return {vatr::kRecordSize, {&vatr::layout}};
+    case Form::VatZ: return {vatz::kRecordSize, {&vatz::layout}};
+    case Form::Vat21: return {vat21::kRecordSize, {&vat21::layout}};
+    }
+    return {0, {}};
+}
+
+std::vector<std::uint8_t> filledRecord(Form form)
+{
+    const FormRecord r = recordOf(form);
+    auto rec = clearedRecord(r.size);
+    fillEverything(rec, r.layouts);
+    return rec;
+}
+
+struct PageSections {
+    PageId page;
+    Form form;
+    std::vector<int> entries; // the spacing entries the page steps over, in order
+};
+
+const std::vector<PageSections>& allPages()
+{
+    static const std::vector<PageSections> pages = {
+        {PageId::Nip1_1, Form::Nip1, {0, 1, 2, 3}},
+        {PageId::Nip1_2, Form::Nip1, {4, 5, 6, 7, 8, 9, 10}},
+        {PageId::Nip1_3, Form::Nip1, {11, 12, 13, 14, 15, 16}},
+        {PageId::Nip1_4, Form::Nip1, {17, 18, 19}},
+        {PageId::Nip2_1, Form::Nip2, {0, 1, 2, 3, 4}},
+        {PageId::Nip2_2, Form::Nip2, {5, 6, 7, 8, 9}},
+        {PageId::Nip2_3, Form::Nip2, {10, 11, 12}},
+        {PageId::Nip2_4, Form::Nip2, {13, 14, 15, 16}},
+        {PageId::NipD_1, Form::Nip2, {29, 30, 31, 32, 33, 34}},
+        {PageId::NipD_2, Form::Nip2, {35, 36, 37, 38}},
+        {PageId::Nip3_1, Form::Nip3, {0, 1, 2, 3}},
+        {PageId::Nip3_2, Form::Nip3, {4, 5, 6, 7, 8}},
+        {PageId::NipB_1, Form::NipB, {33, 34}},
+        {PageId::NipB_2, Form::NipB, {35}},
+        {PageId::VatR_1, Form::VatR, {0, 1, 2, 3, 4}},
+        {PageId::VatR_2, Form::VatR, {5, 6, 7, 8, 9, 10}},
+        {PageId::VatRUe_1, Form::VatR, {11, 12, 13, 14, 15, 16}},
+        {PageId::VatZ_1, Form::VatZ, {0, 1, 2, 3, 4}},
+        {PageId::Vat21_1, Form::Vat21, {0, 1, 2, 3, 4}},
+        {PageId::Vat21_2, Form::Vat21, {5}},
+    };
+    return pages;
+}
+
+// The index of the first item that a calibrated spacing moved, after
+// checking that it moved that item and all after it by exactly `delta`
+// and left the others alone.
+std::size_t firstMoved(const Items& before, const Items& after, int delta)
+{
+    EXPECT_EQ(before.size(), after.size());
+    const std::size_t n = std::min(before.size(), after.size());
+    std::size_t first = n;
+    for (std::size_t i = 0; i < n; ++i) {
+        EXPECT_EQ(after[i].x, before[i].x) << "item " << i;
+        EXPECT_EQ(after[i].text, before[i].text) << "item " << i;
+        if (first == n && after[i].y != before[i].y)
+            first = i;
+        EXPECT_EQ(after[i].y, before[i].y + (i >= first ? delta : 0)) << "item " << i << " " << before[i].text;
+    }
+    return first;
+}
+
+TEST(PageLayouts, EachCalibratedSpacingMovesEverythingBelowItsSectionAndNothingElse)
+{
+    constexpr int kDelta = 37;
+    for (const PageSections& p : allPages()) {
+        for (const int sheet : {1, 2}) {
+            SCOPED_TRACE(testing::Message() << "page " << static_cast<int>(p.page) << ", sheet " << sheet);
+            const auto rec = filledRecord(p.form);
+            const Items base = render(p.page, rec, sheet);
+            ASSERT_FALSE(base.empty());
+            std::optional<std::size_t> previous;
+            for (int e = 0; e < PageWriter::kSpacingEntries; ++e) {
+                PageWriter::SpacingTable spacing{};
+                spacing[static_cast<std::size_t>(e)] = kDelta;
+                const std::size_t first = firstMoved(base, render(p.page, rec, spacing, sheet), kDelta);
+                const bool used = std::find(p.entries.begin(), p.entries.end(), e) != p.entries.end();
+                if (!used) {
+                    EXPECT_EQ(first, base.size()) << "entry " << e << " is not this page's";
+                    continue;
+                }
+                EXPECT_LT(first, base.size()) << "entry " << e << " moves nothing";
+                if (previous) {
+                    EXPECT_GT(first, *previous) << "entry " << e << " is out of list order";
+                }
+                previous = first;
+            }
+        }
+    }
+}
+
+TEST(PageLayouts, NegativeSpacingMovesThePenUp)
+{
+    const auto rec = filledRecord(Form::VatZ);
+    PageWriter::SpacingTable spacing{};
+    spacing[0] = -30;
+    const Items items = render(PageId::VatZ_1, rec, spacing);
+    ASSERT_GE(items.size(), 2u);
+    EXPECT_EQ(items[1].y, kTopY - 30);
+}
+
+struct PurposeCase {
+    PageId page;
+    std::size_t recordSize;
+    Field purpose;
+    Field taxOffice;
+    int officeMm; // from part A's line down to the tax office
+    int value;
+    std::optional<int> col;
+    int belowMm = 0;
+};
+
+TEST(PageLayouts, PurposeCrossesOfPartA)
+{
+    const PurposeCase cases[] = {
+        {PageId::Nip1_1, nip::kRecordSize, nip::purpose, nip::tax_office, 9, 0, std::nullopt},
+        {PageId::Nip1_1, nip::kRecordSize, nip::purpose, nip::tax_office, 9, 1, 57},
+        {PageId::Nip1_1, nip::kRecordSize, nip::purpose, nip::tax_office, 9, 2, 129},
+        {PageId::Nip1_1, nip::kRecordSize, nip::purpose, nip::tax_office, 9, 3, std::nullopt},
+        {PageId::Nip3_1, nip::kRecordSize, nip::purpose, nip::tax_office, 9, 1, 57},
+        {PageId::Nip3_1, nip::kRecordSize, nip::purpose, nip::tax_office, 9, 2, 129},
+        {PageId::Nip2_1, nip::kRecordSize, nip::purpose, nip::tax_office, 18, 0, std::nullopt},
+        {PageId::Nip2_1, nip::kRecordSize, nip::purpose, nip::tax_office, 18, 1, 40},
+        {PageId::Nip2_1, nip::kRecordSize, nip::purpose, nip::tax_office, 18, 2, 92},
+        {PageId::Nip2_1, nip::kRecordSize, nip::purpose, nip::tax_office, 18, 3, 40, 9},
+        {PageId::VatR_1, vatr::kRecordSize, vatr::purpose, vatr::tax_office, 9, 0, std::nullopt},
+        {PageId::VatR_1, vatr::kRecordSize, vatr::purpose, vatr::tax_office, 9, 1, 57},
+        {PageId::VatR_1, vatr::kRecordSize, vatr::purpose, vatr::tax_office, 9, 2, 129},
+    };
+    PageWriter::SpacingTable spacing{};
+    spacing[0] = 50;
+    const int partA = kTopY + 50;
+    for (const PurposeCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << "page " << static_cast<int>(c.page) << ", purpose " << c.value);
+        auto rec = clearedRecord(c.recordSize);
+        setU8(rec, c.purpose, static_cast<std::uint8_t>(c.value));
+        setStr(rec, c.taxOffice, "URZAD");
+        const Items items = render(c.page, rec, spacing);
+
+        const Item* office = findText(items, "URZAD");
+        ASSERT_NE(office, nullptr);
+        EXPECT_EQ(*office, (Item{X(30), partA + mm(c.officeMm), "URZAD"}));
+        Items partACrosses;
+        for (const Item& i : crosses(items))
+            if (i.y < office->y)
+                partACrosses.push_back(i);
+        if (c.col) {
+            EXPECT_EQ(partACrosses, one(X(*c.col), partA + mm(c.belowMm), "XX"));
+        } else {
+            EXPECT_TRUE(partACrosses.empty());
+        }
+    }
+}
+
+struct FormPages {
+    Form form;
+    std::vector<PageId> pages;
+    std::set<std::string> notPrinted; // top-level fields the form does not fill in
+};
+
+// Every text a form's record holds reaches one of the form's pages.
+TEST(PageLayouts, EveryTextFieldOfAFormPrintsOnOneOfItsPages)
+{
+    const std::set<std::string> notNip3 = {
+        "account_no",
+        "full_name",
+        "short_name",
+        "regon",
+        "reg_organ_name",
+        "register_name",
+        "register_no",
+        "seat_addr",
+        "activity_desc_1",
+        "activity_desc_2",
+        "activity_desc_3",
+        "pkd_code",
+        "ekd_code",
+        "bank1",
+        "bank2",
+        "bank3",
+        "bank4",
+        "office_nip",
+        "office_name",
+        "records_addr",
+        "site1_addr",
+        "site2_addr",
+        "site3_addr",
+    };
+    const FormPages forms[] = {
+        {Form::Nip1, {PageId::Nip1_1, PageId::Nip1_2, PageId::Nip1_3, PageId::Nip1_4}, {"account_no", "site3_addr"}},
+        {Form::Nip2, {PageId::Nip2_1, PageId::Nip2_2, PageId::Nip2_3, PageId::Nip2_4, PageId::NipD_1, PageId::NipD_2},
+            {"account_no", "bank4"}},
+        {Form::Nip3, {PageId::Nip3_1, PageId::Nip3_2}, notNip3},
+        {Form::NipB, {PageId::NipB_1, PageId::NipB_2}, {"account_no"}},
+        {Form::VatR, {PageId::VatR_1, PageId::VatR_2, PageId::VatRUe_1}, {"account_no"}},
+        {Form::VatZ, {PageId::VatZ_1}, {"account_no"}},
+        {Form::Vat21, {PageId::Vat21_1, PageId::Vat21_2}, {"account_no"}},
+    };
+    for (const FormPages& fp : forms) {
+        SCOPED_TRACE(testing::Message() << "form " << static_cast<int>(fp.form));
+        auto rec = filledRecord(fp.form);
+        // Each text gets a tag of its own: "Z" and a number, or for fields
+        // too short for that "Y" and a letter.
+        std::vector<std::pair<std::string, std::string>> tags; // field, tag
+        int next = 0;
+        char nextShort = 'A';
+        for (const Layout* layout : recordOf(fp.form).layouts)
+            for (const Field& top : layout->fields) {
+                if (fp.notPrinted.count(std::string(top.name)))
+                    continue;
+                forEachLeaf(top, [&](const Field& f) {
+                    if (f.type != FieldType::Str)
+                        return;
+                    char tag[8];
+                    if (f.capacity() >= 4)
+                        std::snprintf(tag, sizeof tag, "Z%03d", next++);
+                    else
+                        std::snprintf(tag, sizeof tag, "Y%c", nextShort++);
+                    setStr(rec, f, tag);
+                    tags.emplace_back(std::string(top.name) + "@" + std::to_string(f.offset), tag);
+                });
+            }
+
+        std::string printed;
+        for (const PageId page : fp.pages)
+            for (const int sheet : {1, 2})
+                for (const Item& i : render(page, rec, sheet)) {
+                    for (const char c : i.text)
+                        if (c != ' ' && c != '-')
+                            printed += c;
+                    printed += '|';
+                }
+        for (const auto& [field, tag] : tags)
+            EXPECT_NE(printed.find(tag), std::string::npos) << field << " (" << tag << ") is printed nowhere";
+    }
+}
+
+} // namespace

@@ -1,0 +1,222 @@
+// zgloszenia-pdf FORM ACCOUNT OUTPUT.pdf [--pages LIST] [--resolution DPI]
+// Prints a stored form of the data directory (the working directory) into
+// a PDF file, one page per printed sheet, as the print dialog would print
+// it with every prompt answered OK. Needs no display.
+#include "common/account.h"
+#include "common/data_files.h"
+#include "common/file_io.h"
+#include "common/io_error.h"
+#include "forms/nip_record.h"
+#include "print/page_layouts.h"
+#include "print/print_job.h"
+#include "print/qt_printer_device.h"
+#include "register/record_kind.h"
+
+#include <QGuiApplication>
+#include <QPrinter>
+#include <QString>
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cstdint>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace {
+
+enum ExitCode { Success = 0, UsageError = 2, NoSuchRecord = 3, InputOutputError = 4 };
+
+constexpr int kDefaultResolution = 1200;
+constexpr int kMaxResolution = 9600;
+
+const char* const kUsage = "Użycie: zgloszenia-pdf FORMULARZ KONTO PLIK.pdf [--pages LISTA] [--resolution DPI]\n"
+                           "  FORMULARZ     NIP-1, NIP-2, NIP-3, NIP-B, VAT-R, VAT-Z lub VAT-21\n"
+                           "  KONTO         numer konta, pod którym zapisano formularz\n"
+                           "  PLIK.pdf      plik wynikowy: jedna strona na każdy drukowany arkusz\n"
+                           "  --pages       numery pól stron okna wydruku (1-6) rozdzielone przecinkami;\n"
+                           "                domyślnie wszystkie dostępne strony\n"
+                           "  --resolution  rozdzielczość w punktach na cal, 72-9600 (domyślnie 1200)\n"
+                           "Program działa w bieżącym katalogu z danymi.\n";
+
+struct Options {
+    FormKind kind{};
+    std::string formName;
+    std::string account;
+    std::string output;
+    std::optional<BoxTicks> pages;
+    int resolution = kDefaultResolution;
+};
+
+struct Failure {
+    int code;
+    std::string message;
+};
+
+Failure usage(const std::string& message) { return {UsageError, message + "\n" + kUsage}; }
+
+std::string upper(std::string_view text)
+{
+    std::string s(text);
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return s;
+}
+
+std::optional<int> number(std::string_view text, int min, int max)
+{
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size() || value < min || value > max)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<BoxTicks> boxList(std::string_view list)
+{
+    BoxTicks ticked{};
+    while (true) {
+        const std::size_t comma = list.find(',');
+        const std::optional<int> box = number(list.substr(0, comma), 1, static_cast<int>(kPageBoxes));
+        if (!box)
+            return std::nullopt;
+        ticked[static_cast<std::size_t>(*box - 1)] = true;
+        if (comma == std::string_view::npos)
+            return ticked;
+        list.remove_prefix(comma + 1);
+    }
+}
+
+std::variant<Options, Failure> parseArguments(int argc, char* argv[])
+{
+    Options options;
+    std::vector<std::string_view> positional;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg != "--pages" && arg != "--resolution") {
+            if (arg.starts_with("--"))
+                return usage("Nieznana opcja: " + std::string(arg));
+            positional.push_back(arg);
+            continue;
+        }
+        if (i + 1 == argc)
+            return usage("Brak wartości opcji " + std::string(arg));
+        const std::string_view value = argv[++i];
+        if (arg == "--pages") {
+            options.pages = boxList(value);
+            if (!options.pages)
+                return usage("Niepoprawna lista stron: " + std::string(value));
+        } else {
+            const std::optional<int> dpi = number(value, 72, kMaxResolution);
+            if (!dpi)
+                return usage("Niepoprawna rozdzielczość: " + std::string(value));
+            options.resolution = *dpi;
+        }
+    }
+    if (positional.size() != 3)
+        return usage("Podaj formularz, numer konta i plik wynikowy.");
+    options.formName = upper(positional[0]);
+    const auto form = std::find_if(
+        printForms().begin(), printForms().end(), [&](const PrintForm& f) { return f.name == options.formName; });
+    if (form == printForms().end())
+        return usage("Nieznany formularz: " + std::string(positional[0]));
+    options.kind = form->kind;
+    options.account = positional[1];
+    options.output = positional[2];
+    return options;
+}
+
+// The record stored under the account, when it is in use and holds the form.
+std::optional<std::vector<std::uint8_t>> storedRecord(const PrintForm& form, int account)
+{
+    const RecordKind& kind = kindAt(form.recordKind);
+    const DataFile file(dataFileName(kind.baseName));
+    if (account <= 0 || static_cast<std::uint64_t>(account) >= file.size() / kind.recordSize)
+        return std::nullopt;
+    std::vector<std::uint8_t> record(kind.recordSize);
+    file.readAt(static_cast<std::uint64_t>(account) * kind.recordSize, record.data(), record.size());
+    const std::string accountText = getStr(record, nip::account_no);
+    if (accountText.empty() || accountText == kBlankAccount)
+        return std::nullopt;
+    if (form.recordKind == KindRejfor && getU8(record, nip::form_type) != static_cast<int>(form.kind))
+        return std::nullopt;
+    return record;
+}
+
+// The boxes to print: the listed ones, which must be offered for the
+// record, or every box the dialog would tick.
+std::variant<BoxTicks, Failure> ticksFor(const Options& options, ConstBytes record)
+{
+    const PageBoxes boxes = pageBoxes(options.kind, record);
+    BoxTicks ticked{};
+    for (std::size_t i = 0; i < kPageBoxes; ++i) {
+        const bool offered = boxes[i].visible && boxes[i].enabled;
+        if (options.pages && (*options.pages)[i] && !offered)
+            return usage("Strony nr " + std::to_string(i + 1) + " nie można wydrukować dla tego formularza.");
+        ticked[i] = offered && (!options.pages || (*options.pages)[i]);
+    }
+    return ticked;
+}
+
+// Qt's own notices about the environment are not the exporter's to tell.
+void onlyQtErrors(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::cerr << message.toStdString() << "\n";
+}
+
+int fail(const Failure& failure)
+{
+    std::cerr << failure.message << (failure.message.ends_with('\n') ? "" : "\n");
+    return failure.code;
+}
+
+int exportPdf(const Options& options, int argc, char* argv[])
+{
+    const PrintForm& form = printForm(options.kind);
+    std::optional<std::vector<std::uint8_t>> record;
+    try {
+        record = storedRecord(form, AccountToInt(options.account));
+    } catch (const IoError& e) {
+        return fail({InputOutputError,
+            "Błąd we/wy zbioru " + dataFileName(kindAt(form.recordKind).baseName) + ": " + e.what()});
+    }
+    if (!record)
+        return fail({NoSuchRecord, "Brak formularza " + options.formName + " o numerze konta " + options.account});
+
+    const std::variant<BoxTicks, Failure> ticked = ticksFor(options, *record);
+    if (const Failure* f = std::get_if<Failure>(&ticked))
+        return fail(*f);
+
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(onlyQtErrors);
+    QGuiApplication app(argc, argv);
+    QPrinter printer(QPrinter::HighResolution);
+    setUpPdfPrinter(printer, QString::fromStdString(options.output), options.resolution);
+    QtPrinterDevice device(printer);
+    CollectingMessenger everyPromptOk(true);
+    try {
+        runPrintJob(options.kind, *record, std::get<BoxTicks>(ticked), {device, everyPromptOk, renderPage});
+    } catch (const IoError& e) {
+        return fail({InputOutputError, std::string("Błąd we/wy plików marginesów i odstępów: ") + e.what()});
+    } catch (const PrinterError& e) {
+        return fail({InputOutputError, e.what()});
+    }
+    if (!device.finish())
+        return fail({InputOutputError, "Nie można zapisać pliku " + options.output});
+    return Success;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const std::variant<Options, Failure> parsed = parseArguments(argc, argv);
+    if (const Failure* f = std::get_if<Failure>(&parsed))
+        return fail(*f);
+    return exportPdf(std::get<Options>(parsed), argc, argv);
+}
