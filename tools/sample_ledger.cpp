@@ -2,6 +2,7 @@
 
 #include "app/ledger_params.h"
 #include "app/office_identity.h"
+#include "common/account.h"
 #include "common/cp1250.h"
 #include "common/file_io.h"
 #include "common/polish_letters.h"
@@ -184,7 +185,7 @@ std::vector<std::uint8_t> ledgerFile(int taxpayers, std::uint8_t mode)
             setStr(w.rec, l::account_no, "    "); // a free record
             continue;
         }
-        setStr(w.rec, l::account_no, std::to_string(n));
+        setStr(w.rec, l::account_no, AccountText(n));
         const bool partnership = role == 8;
         if (role <= 5 || role == 9)
             writePerson(w, r, n);

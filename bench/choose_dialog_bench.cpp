@@ -1,0 +1,206 @@
+// The record search list over a 10,000-record NIP file: from showing the
+// dialog to a filled grid, and reloading it in a shown dialog, against the
+// core scan of the same file and the core list builder alone; and sorting
+// the 10,000 rows by name.
+#include "common/StringGrid.h"
+#include "common/data_files.h"
+#include "common/file_io.h"
+#include "common/grid_sort.h"
+#include "common/messages.h"
+#include "common/record_access.h"
+#include "common/ui_messages.h"
+#include "forms/cleared_record.h"
+#include "forms/nip_record.h"
+#include "register/Tf_szuk_nip.h"
+#include "register/record_kind.h"
+#include "register/record_list.h"
+#include "register/register_ops.h"
+
+#include <QApplication>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kRecords = 10000;
+
+struct NullProgress : ListProgress {
+    void start(std::uint64_t, std::uint64_t) override {}
+    void moveTo(std::uint64_t) override {}
+};
+
+// A working directory with a NIP file of 10,000 NIP-1 records.
+struct BenchDir {
+    std::filesystem::path path;
+    BenchDir()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "zgloszenia-bench-XXXXXX").string();
+        path = ::mkdtemp(pattern.data());
+        std::filesystem::current_path(path);
+        const std::uint32_t size = nip::kRecordSize;
+        std::vector<std::uint8_t> file((kRecords + 1ull) * size, 0);
+        ClearRecordBytes(Bytes(file).first(size));
+        unsigned seed = 12345;
+        for (int n = 1; n <= kRecords; ++n) {
+            Bytes rec = Bytes(file).subspan(n * std::size_t{size}, size);
+            seed = seed * 1103515245u + 12345u;
+            setStr(rec, nip::account_no, std::to_string(n));
+            setStr(rec, nip::full_name, "Firma " + std::to_string(seed % 100000) + " Sp. z o.o.");
+            setStr(rec, nip::nip, std::to_string(1000000000u + seed % 1000000000u));
+            setU8(rec, nip::form_type, 1);
+        }
+        DataFile f(dataFileName("REJFOR."), DataFile::Mode::Create);
+        f.writeAt(0, file.data(), file.size());
+        // A VAT-R file of four free records: showing the dialog with an empty list.
+        std::vector<std::uint8_t> vatr(4ull * kindAt(KindVatr).recordSize, 0);
+        for (int n = 0; n < 4; ++n)
+            ClearRecordBytes(Bytes(vatr).subspan(n * std::size_t{kindAt(KindVatr).recordSize}, kindAt(KindVatr).recordSize));
+        DataFile(dataFileName("vatr."), DataFile::Mode::Create).writeAt(0, vatr.data(), vatr.size());
+    }
+    ~BenchDir()
+    {
+        std::filesystem::current_path("/");
+        std::filesystem::remove_all(path);
+    }
+};
+
+BenchDir& dir()
+{
+    static BenchDir d;
+    return d;
+}
+
+// The main window's part in it: a shown window holding the progress bar.
+struct BarWindow {
+    QWidget window;
+    QProgressBar* bar = new QProgressBar(&window);
+    BarWindow()
+    {
+        (new QVBoxLayout(&window))->addWidget(bar);
+        window.show();
+        bar->hide();
+    }
+};
+
+void BM_CoreScan(benchmark::State& state)
+{
+    dir();
+    for (auto _ : state) {
+        std::size_t inUse = 0;
+        ScanRecords(KindRejfor, [&](std::uint64_t, ConstBytes rec) { inUse += rec[0] != 4; });
+        benchmark::DoNotOptimize(inUse);
+    }
+}
+BENCHMARK(BM_CoreScan)->Unit(benchmark::kMillisecond);
+
+// Each list is freed while the next one is built, as a dialog's is when it
+// reloads: freeing the only list each time would measure the allocator
+// giving its memory back and faulting it in again.
+void BM_CoreRecordList(benchmark::State& state)
+{
+    dir();
+    NullProgress progress;
+    RowTable previous;
+    for (auto _ : state) {
+        RowTable table;
+        LoadRecordList(table, KindRejfor, 1, progress);
+        std::swap(previous, table);
+    }
+}
+BENCHMARK(BM_CoreRecordList)->Unit(benchmark::kMillisecond);
+
+// The list reloaded in a shown dialog (the operator came back to it).
+void BM_ReloadOnActivation(benchmark::State& state)
+{
+    dir();
+    BarWindow main;
+    Tf_szuk_nip dialog(main.bar);
+    dialog.SetKind("REJFOR");
+    dialog.show();
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        dialog.FormActivate();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_ReloadOnActivation)->Unit(benchmark::kMillisecond);
+
+// From showing the dialog to its grid holding `rows` rows, painted.
+void showToFilledGrid(benchmark::State& state, const char* kind, int rows)
+{
+    dir();
+    BarWindow main;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto dialog = std::make_unique<Tf_szuk_nip>(main.bar);
+        dialog->SetKind(kind);
+        dialog->setFormType(1);
+        auto* grid = dialog->findChild<StringGrid*>("sg_kon");
+        grid->setTable({});
+        state.ResumeTiming();
+
+        dialog->show();
+        for (int spins = 0; grid->rowCount() != rows + 1 && spins < 1000; ++spins)
+            QCoreApplication::processEvents();
+        QCoreApplication::processEvents(); // the first paint of the filled grid
+        if (grid->rowCount() != rows + 1)
+            state.SkipWithError("the grid was not filled on activation");
+
+        state.PauseTiming();
+        dialog.reset();
+        state.ResumeTiming();
+    }
+}
+
+void BM_ShowToFilledGrid(benchmark::State& state) { showToFilledGrid(state, "REJFOR", kRecords); }
+BENCHMARK(BM_ShowToFilledGrid)->Unit(benchmark::kMillisecond);
+
+void BM_ShowWithEmptyList(benchmark::State& state) { showToFilledGrid(state, "VATR", 0); }
+BENCHMARK(BM_ShowWithEmptyList)->Unit(benchmark::kMillisecond);
+
+void BM_SortByName(benchmark::State& state)
+{
+    dir();
+    Tf_szuk_nip dialog;
+    dialog.SetKind("REJFOR");
+    dialog.FormActivate();
+    for (auto _ : state)
+        dialog.kl_sort_nazClick(); // ascending and descending in turn
+}
+BENCHMARK(BM_SortByName)->Unit(benchmark::kMillisecond);
+
+void BM_CoreSortByName(benchmark::State& state)
+{
+    dir();
+    RowTable table;
+    NullProgress progress;
+    LoadRecordList(table, KindRejfor, 1, progress);
+    bool ascending = true;
+    for (auto _ : state) {
+        SortGridByColumn(table, 1, ascending);
+        ascending = !ascending;
+    }
+}
+BENCHMARK(BM_CoreSortByName)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    CollectingMessenger quiet;
+    UiMessages::install(&quiet);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,19 @@
+#pragma once
+#include <QDialog>
+
+class QTextBrowser;
+class QPushButton;
+
+// The help window. It shows the help file "Rejfor.hlp" of the working
+// directory when there is one, else the copy built into the program.
+class Tf_pomoc : public QDialog {
+    Q_OBJECT
+public:
+    explicit Tf_pomoc(QWidget* parent = nullptr);
+
+    QTextBrowser* tb_tekst = nullptr;
+    QPushButton* kl_zamknij = nullptr;
+
+    // Which file is shown: the operator's own or the built-in one.
+    static QString helpFile();
+};

@@ -1,0 +1,57 @@
+#pragma once
+#include "common/field_layout.h"
+#include "common/record_access.h"
+
+#include <vector>
+
+class QObject;
+
+// How a control's value and a record field convert into each other.
+enum class Conv {
+    Text,          // string cut to the field's width
+    TextOrDefault, // as Text, but an empty field leaves the control's default
+    TrimmedText,   // blanks at both ends dropped on saving
+    Nip,           // digits only, at most 10; shown grouped for `formType`
+    EuVat,         // VAT-EU number: country code and digits; shown grouped with the code
+    Postcode,      // trimmed; a lone "-" (a blank "99-999") is stored empty
+    Date,          // "dd-mm-yyyy" text; an invalid or blank date stored as zero
+    PickerDate,    // date picker; shown only when the stored date is valid
+    Choice,        // option index + 1, 0 for none
+    Index,         // option index itself
+    Flag,          // 1 ticked, 0 not; only 1 loads as ticked
+    ButtonFlag,    // button group of ids 0 (no) and 1 (yes); any non-zero loads as yes
+    TriState,      // 1 ticked, 2 cleared, 0 greyed; other bytes leave the box
+    TriStateFlag,  // loads 1 as ticked and anything else as cleared; saves as TriState
+    Count,         // up-down number; a blank or negative text stores 0
+    MemoLines,     // memo lines into a repeated string field, one line per item
+};
+
+// One control bound to one record field. The control is a QLineEdit (a
+// masked edit included), QComboBox, Memo, RadioGroup, QButtonGroup,
+// QCheckBox, UpDown or QDateEdit, whichever the conversion reads.
+struct Binding {
+    QObject* control;
+    Field field;
+    Conv conv;
+    int formType = 1; // NIP display: 1 and 3 group 3-3-2-2, 2 groups 3-2-2-3
+};
+
+using BindingTable = std::vector<Binding>;
+
+// Appends the bindings of `more` (a frame's share of the table).
+BindingTable& operator+=(BindingTable& table, const BindingTable& more);
+
+// Sets every control of the table from its field.
+void LoadBindings(const BindingTable& table, ConstBytes record);
+// Stores every control of the table into its field, in table order.
+void SaveBindings(const BindingTable& table, Bytes record);
+
+// `lines` string fields of equal width lying one after the other from
+// `first` on, as one repeated field.
+constexpr Field consecutiveLines(const Field& first, std::uint32_t lines)
+{
+    Field f = first;
+    f.width = first.width * lines;
+    f.count = lines;
+    return f;
+}

@@ -1,0 +1,148 @@
+#include "forms/FormControls.h"
+
+#include "common/MaskedEdit.h"
+#include "common/date_text.h"
+#include "common/ui_messages.h"
+#include "forms/FocusMoves.h"
+#include "forms/RadioGroup.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace {
+constexpr const char* kBlankDateEditText = "__-__-____";
+} // namespace
+
+QLineEdit* newEdit(QWidget* parent, const char* name, int maxLength)
+{
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(name);
+    if (maxLength > 0)
+        e->setMaxLength(maxLength);
+    return e;
+}
+
+QComboBox* newCombo(QWidget* parent, const char* name, int maxLength, const QStringList& items, const QString& text)
+{
+    auto* c = new QComboBox(parent);
+    c->setObjectName(name);
+    c->setEditable(true);
+    c->setInsertPolicy(QComboBox::NoInsert);
+    c->addItems(items);
+    c->setEditText(text);
+    if (maxLength > 0)
+        c->lineEdit()->setMaxLength(maxLength);
+    return c;
+}
+
+MaskedEdit* newMasked(QWidget* parent, const char* name, const char* mask)
+{
+    auto* m = new MaskedEdit(QString::fromLatin1(mask), parent);
+    m->setObjectName(name);
+    // As wide as its positions: a short code does not stretch over a column.
+    const QString widest(m->maxLength() + 1, '0');
+    m->setMaximumWidth(QFontMetrics(m->font()).horizontalAdvance(widest) + 16);
+    return m;
+}
+
+MaskedEdit* newDateField(QWidget* parent, const char* name)
+{
+    MaskedEdit* m = newMasked(parent, name, kDateMask);
+    addLeaveCheck(m, [m] {
+        const QString typed = m->editText();
+        return typed.isEmpty() || typed == kBlankDateEditText ||
+               IsValidDate(toRecordText(m->text()), UiMessages::current()) != 0;
+    });
+    return m;
+}
+
+QLabel* newCaption(QWidget* parent, const QString& caption, QWidget* control, const char* name)
+{
+    auto* l = new QLabel(caption, parent);
+    l->setBuddy(control);
+    if (name)
+        l->setObjectName(name);
+    return l;
+}
+
+QLabel* captionOf(const QWidget* control)
+{
+    if (!control->parentWidget())
+        return nullptr;
+    for (QLabel* l : control->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        if (l->buddy() == control)
+            return l;
+    return nullptr;
+}
+
+QLabel* newHeading(QWidget* parent, const QString& text, const char* name)
+{
+    auto* l = new QLabel(text, parent);
+    QFont bold = l->font();
+    bold.setBold(true);
+    l->setFont(bold);
+    l->setWordWrap(true);
+    if (name)
+        l->setObjectName(name);
+    return l;
+}
+
+void placeBelowCaption(QGridLayout* grid, int row, int column, QLabel* caption, QWidget* control, int columnSpan)
+{
+    grid->addWidget(caption, row, column, 1, columnSpan);
+    grid->addWidget(control, row + 1, column, 1, columnSpan);
+}
+
+QWidget* withPositionPanel(QWidget* parent, const QString& number, QWidget* frame)
+{
+    auto* row = new QWidget(parent);
+    auto* line = new QHBoxLayout(row);
+    line->setContentsMargins(0, 0, 0, 0);
+    auto* panel = new QLabel(number, row);
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Raised);
+    panel->setAlignment(Qt::AlignCenter);
+    panel->setFixedWidth(22);
+    line->addWidget(panel, 0, Qt::AlignTop);
+    frame->setParent(row);
+    line->addWidget(frame, 1);
+    return row;
+}
+
+QGroupBox* newGroup(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* g = new QGroupBox(caption, parent);
+    g->setObjectName(name);
+    return g;
+}
+
+QCheckBox* newCheckBox(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* c = new QCheckBox(caption, parent);
+    c->setObjectName(name);
+    return c;
+}
+
+RadioGroup* newRadioGroup(QWidget* parent, const char* name, const QString& caption, const QStringList& items,
+                          int columns, int index)
+{
+    auto* r = new RadioGroup(caption, items, columns, parent);
+    r->setObjectName(name);
+    r->setItemIndex(index);
+    return r;
+}
+
+QVBoxLayout* newColumn(QWidget* w)
+{
+    auto* column = new QVBoxLayout(w);
+    column->setContentsMargins(4, 2, 4, 4);
+    column->setSpacing(2);
+    return column;
+}

@@ -1,0 +1,61 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+class MaskedEdit;
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QVBoxLayout;
+class QWidget;
+class RadioGroup;
+
+// Controls as the entry frames and editors make them: named (tests and
+// editors find them by name), with their length limits (0 = none).
+
+QLineEdit* newEdit(QWidget* parent, const char* name, int maxLength = 0);
+// An editable drop-down list that also takes free text; typing never adds
+// to the list by itself.
+QComboBox* newCombo(QWidget* parent, const char* name, int maxLength, const QStringList& items = {},
+                    const QString& text = {});
+// The mask of a day-month-year field; blank it shows "__-__-____".
+inline constexpr const char* kDateMask = "99/99/9999;1;_";
+
+MaskedEdit* newMasked(QWidget* parent, const char* name, const char* mask);
+// A day-month-year field ("__-__-____") refusing, on leaving it, a text that
+// is no date ("Niepoprawna data").
+MaskedEdit* newDateField(QWidget* parent, const char* name);
+
+// The caption of a control: a label whose "&" accelerator moves the focus
+// into the control.
+QLabel* newCaption(QWidget* parent, const QString& caption, QWidget* control, const char* name = nullptr);
+// The caption label made for a control, or null.
+QLabel* captionOf(const QWidget* control);
+// A bold section heading.
+QLabel* newHeading(QWidget* parent, const QString& text, const char* name = nullptr);
+
+// Puts a caption in grid row `row` and its control in the row below.
+void placeBelowCaption(QGridLayout* grid, int row, int column, QLabel* caption, QWidget* control, int columnSpan = 1);
+// The small numbered panel an editor puts beside a frame: the position of
+// the entry on the form ("1", "2", ...).
+QWidget* withPositionPanel(QWidget* parent, const QString& number, QWidget* frame);
+
+QGroupBox* newGroup(QWidget* parent, const char* name, const QString& caption);
+QCheckBox* newCheckBox(QWidget* parent, const char* name, const QString& caption);
+// Options in `columns` columns; `index` chosen (-1: none).
+RadioGroup* newRadioGroup(QWidget* parent, const char* name, const QString& caption, const QStringList& items,
+                          int columns, int index = -1);
+// A top-down layout for the widget's contents.
+QVBoxLayout* newColumn(QWidget* w);
+
+// An entry frame instance under its own name.
+template <class Frame>
+Frame* newFrame(QWidget* parent, const char* name)
+{
+    auto* f = new Frame(parent);
+    f->setObjectName(name);
+    return f;
+}

@@ -1,0 +1,28 @@
+#pragma once
+#include "forms/Binding.h"
+#include "forms/EntryFrame.h"
+
+class Memo;
+class QLabel;
+class QLineEdit;
+
+// The kind of business: a description of up to three lines and two codes.
+class Tfr_dzial : public EntryFrame {
+    Q_OBJECT
+public:
+    explicit Tfr_dzial(QWidget* parent);
+
+    QLabel* e_dzial;
+    Memo* m_dzial;
+    QLabel* e_maks; // hint on the memo's limit, shown when an editor gives one
+    QLineEdit* z_pkd;
+    QLineEdit* z_ekd;
+
+    // The memo takes `characters` in all (30 by default), with a hint.
+    void setMemoLimit(int characters, const QString& hint);
+
+    // `lines` is the repeated field of the description lines: the memo's
+    // first lines are stored, each cut to the line width; further ones are
+    // dropped.
+    BindingTable bindings(const Field& lines, const Field& pkd, const Field& ekd) const;
+};

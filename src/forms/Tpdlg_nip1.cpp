@@ -1,0 +1,413 @@
+#include "forms/Tpdlg_nip1.h"
+
+#include "common/MaskedEdit.h"
+#include "common/ui_messages.h"
+#include "forms/FormControls.h"
+#include "forms/Memo.h"
+#include "forms/RadioGroup.h"
+#include "forms/Tfr_adr.h"
+#include "forms/Tfr_dok_rach.h"
+#include "forms/Tfr_dzial.h"
+#include "forms/Tfr_nr_in_kr.h"
+#include "forms/Tfr_nrrach.h"
+#include "forms/Tfr_org_rej.h"
+#include "forms/Tfr_osw.h"
+#include "forms/Tfr_zal.h"
+#include "forms/nip_record.h"
+#include "ledger/prefill.h"
+#include "register/record_kind.h"
+#include "register/register_state.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr std::uint8_t kFormType = 1;
+constexpr int kIdentification = 0; // r_przez_form: "Zgłoszenie identyfikacyjne"
+constexpr int kOfficeNotChanged = 0;
+constexpr int kOfficeChanged = 1;
+
+constexpr Field kActivityLines = consecutiveLines(nip::activity_desc_1, 3);
+static_assert(kActivityLines.item(1).offset == nip::activity_desc_2.offset &&
+              kActivityLines.item(2).offset == nip::activity_desc_3.offset);
+
+const QStringList kSiteReasons = {"prowadzenie działalności", "zakończenie działalności"};
+
+QVBoxLayout* columnOf(QWidget* page) { return static_cast<QVBoxLayout*>(page->layout()); }
+
+// An address frame under its own section heading.
+Tfr_adr* newAddress(QWidget* parent, const char* name, const QString& heading)
+{
+    auto* f = newFrame<Tfr_adr>(parent, name);
+    f->e_ad_zam->setText(heading);
+    return f;
+}
+
+// A place of business without a voivodeship is no address to report: its
+// reason goes. The address itself is still saved.
+void dropReasonWithoutVoivodeship(const Tfr_adr* site, RadioGroup* reason)
+{
+    if (site->c_woj->currentText().isEmpty())
+        reason->setItemIndex(-1);
+}
+
+} // namespace
+
+Tpdlg_nip1::Tpdlg_nip1(QWidget* parent) : EditorDialog(parent, KindRejfor, "pcnt_nip1", ButtonNames{})
+{
+    setObjectName("pdlg_nip1");
+    setWindowTitle("NIP-1");
+    buildPurposePage();
+    buildResidencePage();
+    buildActivityDatesPage();
+    buildBusinessPage();
+    buildAccountingPage();
+    buildRegistrationPage();
+    buildSeatPage();
+    buildClosingPage();
+    bindControls();
+    placeButtonsLastInTabOrder();
+
+    connect(r_przez_form, &RadioGroup::itemIndexChanged, this, &Tpdlg_nip1::r_przez_formClick);
+    connect(officeChange_, &QButtonGroup::idToggled, this, &Tpdlg_nip1::rb_usClick);
+    fr_adr_dz1->setLeaveHandler([this] { fr_adr_dz1Exit(); });
+    fr_adr_dz2->setLeaveHandler([this] { fr_adr_dz2Exit(); });
+}
+
+void Tpdlg_nip1::buildPurposePage()
+{
+    QWidget* page = addPage("A-B.1");
+    auto* top = new QGridLayout;
+    m_nip = newMasked(page, "m_nip", "#############;1;_");
+    r_przez_form = newRadioGroup(page, "r_przez_form", "Przeznaczenie formularza",
+                                 {"Zgłoszenie identyfikacyjne", "Zgłoszenie aktualizacyjne"}, 2, 1);
+    c_urzsk = newCombo(page, "c_urzsk", 60);
+    placeBelowCaption(top, 0, 0, newCaption(page, "&NIP", m_nip), m_nip);
+    top->addWidget(r_przez_form, 0, 1, 2, 1);
+    placeBelowCaption(top, 2, 0, newCaption(page, "&Urząd Skarbowy do którego kierowane jest zgłoszenie", c_urzsk),
+                      c_urzsk, 2);
+    top->setColumnStretch(1, 1);
+    columnOf(page)->addLayout(top);
+
+    g_zm_us = newGroup(page, "g_zm_us", "Wypełniać tylko w przypadku zgłoszenia aktualizacyjnego");
+    rb_nie_us = new QRadioButton("Zmiana nie &spowodowała zmiany wł. US", g_zm_us);
+    rb_nie_us->setObjectName("rb_nie_us");
+    rb_us = new QRadioButton("Zmiana spowodowała zmianę wł. US", g_zm_us);
+    rb_us->setObjectName("rb_us");
+    officeChange_ = new QButtonGroup(this);
+    officeChange_->addButton(rb_nie_us, kOfficeNotChanged);
+    officeChange_->addButton(rb_us, kOfficeChanged);
+    rb_nie_us->setChecked(true);
+    c_pop_us = newCombo(g_zm_us, "c_pop_us", 60);
+    e_pop_us = newCaption(g_zm_us, "Poprzedni Urząd Skarbowy", c_pop_us, "e_pop_us");
+    auto* change = new QGridLayout(g_zm_us);
+    change->setVerticalSpacing(1);
+    change->addWidget(rb_nie_us, 0, 0);
+    change->addWidget(rb_us, 1, 0);
+    placeBelowCaption(change, 0, 1, e_pop_us, c_pop_us);
+    change->setColumnStretch(1, 1);
+    columnOf(page)->addWidget(g_zm_us);
+
+    g_d_pers = newGroup(page, "g_d_pers", "B.1. DANE PERSONALNE SKŁADAJĄCEGO");
+    QWidget* g = g_d_pers;
+    m_pesel = newMasked(g, "m_pesel", "99999999999;1;_");
+    z_nazwisko = newEdit(g, "z_nazwisko", 40);
+    z_imie1 = newEdit(g, "z_imie1", 20);
+    z_im2 = newEdit(g, "z_im2", 20);
+    z_imojca = newEdit(g, "z_imojca", 20);
+    z_immatki = newEdit(g, "z_immatki", 20);
+    m_dur = newDateField(g, "m_dur");
+    z_mur = newEdit(g, "z_mur", 20);
+    r_plec = newRadioGroup(g, "r_plec", "Płeć", {"kobieta", "mężczyzna"}, 2, 0);
+    z_nazw_rod = newEdit(g, "z_nazw_rod", 40);
+    c_rodz_dok_t = newCombo(g, "c_rodz_dok_t", 0, {"DOWÓD OSOBISTY", "PASZPORT", "PRAWO JAZDY", "LEG UBEZPIECZ."},
+                            "DOWÓD OSOBISTY");
+    z_nrdok_t = newEdit(g, "z_nrdok_t", 20);
+    c_obyw = newCombo(g, "c_obyw", 40, {"POLSKIE"}, "POLSKIE");
+
+    auto* grid = new QGridLayout(g_d_pers);
+    grid->setVerticalSpacing(1);
+    placeBelowCaption(grid, 0, 0, newCaption(g, "P&ESEL", m_pesel), m_pesel);
+    placeBelowCaption(grid, 0, 1, newCaption(g, "N&azwisko", z_nazwisko), z_nazwisko, 2);
+    placeBelowCaption(grid, 0, 3, newCaption(g, "Pierwsze &imię", z_imie1), z_imie1);
+    placeBelowCaption(grid, 2, 0, newCaption(g, "D&rugie imię", z_im2), z_im2);
+    placeBelowCaption(grid, 2, 1, newCaption(g, "Imię &ojca", z_imojca), z_imojca);
+    placeBelowCaption(grid, 2, 2, newCaption(g, "Imię &matki", z_immatki), z_immatki);
+    placeBelowCaption(grid, 2, 3, newCaption(g, "Da&ta urodzenia (dzień-miesiąc-rok)", m_dur), m_dur);
+    placeBelowCaption(grid, 4, 0, newCaption(g, "Mie&jsce urodzenia", z_mur), z_mur);
+    placeBelowCaption(grid, 4, 1, newCaption(g, "Naz&wisko rodowe", z_nazw_rod), z_nazw_rod, 2);
+    grid->addWidget(r_plec, 4, 3, 2, 1);
+    placeBelowCaption(grid, 6, 0, newCaption(g, "Rodzaj do&k. tożsamości", c_rodz_dok_t), c_rodz_dok_t);
+    placeBelowCaption(grid, 6, 1, newCaption(g, "Seria i nr dowodu tożsamoś&ci", z_nrdok_t), z_nrdok_t);
+    placeBelowCaption(grid, 6, 2,
+                      newCaption(g, "Ob&ywatelstwo (należy podać wszystkie posiadane obywatelstwa)", c_obyw), c_obyw,
+                      2);
+    for (int c = 0; c < 4; ++c)
+        grid->setColumnStretch(c, 1);
+    columnOf(page)->addWidget(g_d_pers);
+    columnOf(page)->addStretch(1);
+}
+
+void Tpdlg_nip1::buildResidencePage()
+{
+    QWidget* page = addPage("B.2-B.3");
+    fr_nr_in_kr1 = newFrame<Tfr_nr_in_kr>(page, "fr_nr_in_kr1");
+    fr_adr_zameld = newAddress(page, "fr_adr_zameld",
+                               "B.3. ADRES MIEJSCA ZAMELDOWANIA (stałego lub czasowego, jeżeli brak jest stałego)");
+    columnOf(page)->addWidget(fr_nr_in_kr1);
+    columnOf(page)->addWidget(fr_adr_zameld);
+    columnOf(page)->addStretch(1);
+}
+
+void Tpdlg_nip1::buildActivityDatesPage()
+{
+    QWidget* page = addPage("B.4-C.1");
+    chbox_kor_adzam = newCheckBox(page, "chbox_kor_adzam", "Korespondencja ma być wysyłana na poniższy adres");
+    fr_adr1 = newAddress(page, "fr_adr1",
+                         "B.4. ADRES MIEJSCA ZAMIESZKANIA (należy wypełnić tylko wówczas, gdy jest inny niż "
+                         "podany adres zameldow.)");
+    g_os_rach = newGroup(page, "g_os_rach", "B.5. OSOBISTY RACHUNEK BANKOWY");
+    fr_rach_os = newFrame<Tfr_nrrach>(g_os_rach, "fr_rach_os");
+    captionOf(fr_rach_os->z_pos_rach)->setText("Po&siadacz rachunku");
+    captionOf(fr_rach_os->z_nrrach)->setText("Pełny &nr rachunku");
+    newColumn(g_os_rach)->addWidget(fr_rach_os);
+
+    g_daty_dzial = newGroup(page, "g_daty_dzial", "C.1. DATY DOTYCZĄCE PROWADZONEJ DZIAŁALNOŚCI");
+    r_rodz_drozp = newRadioGroup(g_daty_dzial, "r_rodz_drozp", "Rodzaj daty",
+                                 {"rozpoczęcia działalności", "zawieszenia działalności", "wznowienia działalności"}, 3);
+    d_rozp = newMasked(g_daty_dzial, "d_rozp", kDateMask);
+    auto* dates = new QGridLayout(g_daty_dzial);
+    dates->setVerticalSpacing(1);
+    dates->addWidget(r_rodz_drozp, 0, 0, 2, 1);
+    placeBelowCaption(dates, 0, 1, newCaption(g_daty_dzial, "Data (dzień-miesiąc-rok)", d_rozp), d_rozp);
+    auto* note = new QLabel("Datę zawieszenia lub wznowienia należy podać tylko wówczas, gdy zdarzenie takie zaistniało.",
+                            g_daty_dzial);
+    note->setWordWrap(true);
+    dates->addWidget(note, 2, 0, 1, 2);
+    dates->setColumnStretch(0, 1);
+
+    for (QWidget* w : std::initializer_list<QWidget*>{chbox_kor_adzam, fr_adr1, g_os_rach, g_daty_dzial})
+        columnOf(page)->addWidget(w);
+    columnOf(page)->addStretch(1);
+}
+
+void Tpdlg_nip1::buildBusinessPage()
+{
+    QWidget* page = addPage("C.2-C.5");
+    g_dane_dzial = newGroup(page, "g_dane_dzial", "C.2-C-4. DANE DOTYCZĄCE PROWADZONEJ DZIAŁALNOŚCI GOSPODARCZEJ");
+    m_l_reg = newMasked(g_dane_dzial, "m_l_reg", "999999999;1;_");
+    fr_dzial1 = newFrame<Tfr_dzial>(g_dane_dzial, "fr_dzial1");
+    fr_dzial1->setMemoLimit(90, "maks. 3 line po 30 znaków");
+    r_stat_dzial = newRadioGroup(g_dane_dzial, "r_stat_dzial", "Ststus szczególny prowadzonej działalności",
+                                 {"prowadzi zakł. pracy chronionej", "nie prowadzi zakł. pracy chronionej",
+                                  "prowadzi zagr. przeds. drobnej wytw."},
+                                 3);
+    auto* business = new QGridLayout(g_dane_dzial);
+    business->setVerticalSpacing(1);
+    placeBelowCaption(business, 0, 0, newCaption(g_dane_dzial, "&Regon", m_l_reg), m_l_reg);
+    business->setColumnStretch(1, 1);
+    business->addWidget(fr_dzial1, 2, 0, 1, 2);
+    business->addWidget(r_stat_dzial, 3, 0, 1, 2);
+    columnOf(page)->addWidget(g_dane_dzial);
+
+    g_rach_dz = newGroup(page, "g_rach_dz", "C.5. RACHUNKI BANKOWE ZWIĄZANE Z PROWADZONĄ DZIAŁALNOŚCIĄ GOSPODARCZĄ");
+    chbox_zw_pod = newCheckBox(g_rach_dz, "chbox_zw_pod",
+                               "zwrot podatku (z wyjątkiem pod. doch. , jeśli w cz. B.5 podano rach. osobisty) na "
+                               "rachunek wpisany pod poz. 1");
+    fr_nrrach1 = newFrame<Tfr_nrrach>(g_rach_dz, "fr_nrrach1");
+    fr_nrrach2 = newFrame<Tfr_nrrach>(g_rach_dz, "fr_nrrach2");
+    QVBoxLayout* accounts = newColumn(g_rach_dz);
+    accounts->addWidget(chbox_zw_pod);
+    accounts->addWidget(withPositionPanel(g_rach_dz, "1", fr_nrrach1));
+    accounts->addWidget(withPositionPanel(g_rach_dz, "2", fr_nrrach2));
+    columnOf(page)->addWidget(g_rach_dz);
+    columnOf(page)->addStretch(1);
+}
+
+void Tpdlg_nip1::buildAccountingPage()
+{
+    QWidget* page = addPage("C.5-C.6");
+    g_nrrach_cd = newGroup(page, "g_nrrach_cd", "C.5. cd");
+    fr_nrrach3 = newFrame<Tfr_nrrach>(g_nrrach_cd, "fr_nrrach3");
+    fr_nrrach4 = newFrame<Tfr_nrrach>(g_nrrach_cd, "fr_nrrach4");
+    QVBoxLayout* accounts = newColumn(g_nrrach_cd);
+    accounts->addWidget(withPositionPanel(g_nrrach_cd, "3", fr_nrrach3));
+    accounts->addWidget(withPositionPanel(g_nrrach_cd, "4", fr_nrrach4));
+    columnOf(page)->addWidget(g_nrrach_cd);
+
+    g_dok_rach = newGroup(page, "g_dok_rach",
+                          "C.6. RODZAJ PROWADZONEJ DOKUMENTACJI RACHUNKOWEJ I MIJSCE JEJ PRZECHOWYWANIA");
+    fr_dok_rach1 = newFrame<Tfr_dok_rach>(g_dok_rach, "fr_dok_rach1");
+    newColumn(g_dok_rach)->addWidget(fr_dok_rach1);
+    columnOf(page)->addWidget(g_dok_rach);
+    columnOf(page)->addStretch(1);
+}
+
+void Tpdlg_nip1::buildRegistrationPage()
+{
+    QWidget* page = addPage("C.6.3-C.7");
+    g_adr_dok_rach = newGroup(page, "g_adr_dok_rach", "C.6.3. ADRES MIEJSCA PRZECHOWYWANIA DOKUMENTACJI RACHUNKOWEJ");
+    fr_adr_dok_rach = newFrame<Tfr_adr>(g_adr_dok_rach, "fr_adr_dok_rach");
+    fr_adr_dok_rach->e_ad_zam->hide();
+    newColumn(g_adr_dok_rach)->addWidget(fr_adr_dok_rach);
+    columnOf(page)->addWidget(g_adr_dok_rach);
+
+    g_drej = newGroup(page, "g_drej", "C.7. DANE DOTYCZĄCE REJESTRACJI W ORGANIE REJESTROWYM");
+    fr_org_rej1 = newFrame<Tfr_org_rej>(g_drej, "fr_org_rej1");
+    z_nazpel = newEdit(g_drej, "z_nazpel");
+    z_nazskr = newEdit(g_drej, "z_nazskr");
+    QVBoxLayout* registration = newColumn(g_drej);
+    registration->addWidget(newHeading(g_drej, "C.7.1. ORGAN REJESTROWY"));
+    registration->addWidget(fr_org_rej1);
+    registration->addWidget(newHeading(g_drej, "C.7.2. NAZWY Z DOKUMENTU REJESTRACJI"));
+    auto* names = new QGridLayout;
+    names->setVerticalSpacing(1);
+    placeBelowCaption(names, 0, 0, newCaption(g_drej, "Nazwa pełna", z_nazpel), z_nazpel);
+    placeBelowCaption(names, 0, 1, newCaption(g_drej, "Nazwa skrócona", z_nazskr), z_nazskr);
+    names->setColumnStretch(0, 5);
+    names->setColumnStretch(1, 3);
+    registration->addLayout(names);
+    columnOf(page)->addWidget(g_drej);
+    columnOf(page)->addStretch(1);
+}
+
+void Tpdlg_nip1::buildSeatPage()
+{
+    QWidget* page = addPage("C.8-C.9");
+    chbox_kor_siedz = newCheckBox(page, "chbox_kor_siedz", "korespondencję wysyłać na ten adres");
+    fr_adr_siedz = newAddress(page, "fr_adr_siedz", "C.8. ADRES SIEDZIBY");
+    r_pow_zgl_adr1 = newRadioGroup(page, "r_pow_zgl_adr1", "Powód zgłoszenia adresu", kSiteReasons, 2);
+    fr_adr_dz1 = newAddress(page, "fr_adr_dz1", "C.9. ADRESY MIEJSC PROWADZENIA DZIAŁALNOŚCI");
+    for (QWidget* w : std::initializer_list<QWidget*>{chbox_kor_siedz, fr_adr_siedz, r_pow_zgl_adr1})
+        columnOf(page)->addWidget(w);
+    columnOf(page)->addWidget(withPositionPanel(page, "1", fr_adr_dz1));
+    columnOf(page)->addStretch(1);
+}
+
+void Tpdlg_nip1::buildClosingPage()
+{
+    QWidget* page = addPage("C.9-E");
+    r_pow_zgl_adr2 = newRadioGroup(page, "r_pow_zgl_adr2", "Powód zgłoszenia adresu", kSiteReasons, 2);
+    fr_adr_dz2 = newAddress(page, "fr_adr_dz2", "C.9. ADRESY MIEJSC PROWADZENIA DZIAŁALNOŚCI c.d.");
+    columnOf(page)->addWidget(r_pow_zgl_adr2);
+    columnOf(page)->addWidget(withPositionPanel(page, "2", fr_adr_dz2));
+
+    g_zal = newGroup(page, "g_zal", "D. INFORMACJA O ZAŁĄCZNIKACH");
+    fr_zal1 = newFrame<Tfr_zal>(g_zal, "fr_zal1");
+    fr_zal1->setPairVisible(3, false);
+    newColumn(g_zal)->addWidget(fr_zal1);
+    columnOf(page)->addWidget(g_zal);
+
+    g_osw = newGroup(page, "g_osw", "E. OŚWIADCZENIE I PODPIS SKŁADAJĄCEGO / OSOBY REPREZENTUJĄCEJ SKŁADAJĄCEGO");
+    fr_osw1 = newFrame<Tfr_osw>(g_osw, "fr_osw1");
+    newColumn(g_osw)->addWidget(fr_osw1);
+    columnOf(page)->addWidget(g_osw);
+    columnOf(page)->addStretch(1);
+}
+
+void Tpdlg_nip1::bindControls()
+{
+    using namespace nip;
+    bindings_ = {
+        {m_nip, nip::nip, Conv::Nip, kFormType},
+        {r_przez_form, purpose, Conv::Choice},
+        {c_urzsk, tax_office, Conv::Text},
+        {officeChange_, office_changed, Conv::ButtonFlag},
+        {c_pop_us, prev_tax_office, Conv::Text},
+        {m_pesel, pesel, Conv::Text},
+        {z_nazwisko, surname, Conv::Text},
+        {z_imie1, first_name, Conv::Text},
+        {z_im2, second_name, Conv::Text},
+        {z_imojca, father_name, Conv::Text},
+        {z_immatki, mother_name, Conv::Text},
+        {m_dur, birth_date, Conv::Date},
+        {z_mur, birth_place, Conv::Text},
+        {r_plec, sex, Conv::Index},
+        {z_nazw_rod, family_name, Conv::Text},
+        {c_rodz_dok_t, id_doc_kind, Conv::TextOrDefault},
+        {z_nrdok_t, id_doc_no, Conv::Text},
+        {c_obyw, citizenship, Conv::TextOrDefault},
+    };
+    bindings_ += fr_nr_in_kr1->bindings({foreign_id1_country, foreign_id1_purpose, foreign_id1_number},
+                                        {foreign_id2_country, foreign_id2_purpose, foreign_id2_number});
+    bindings_ += fr_adr_zameld->bindings(reg_addr);
+    bindings_.push_back({chbox_kor_adzam, corr_to_residence, Conv::Flag});
+    bindings_ += fr_adr1->bindings(res_addr);
+    bindings_ += fr_rach_os->bindings(pers_bank);
+    bindings_.push_back({r_rodz_drozp, activity_date_kind, Conv::Choice});
+    bindings_.push_back({d_rozp, activity_date, Conv::Date});
+    bindings_.push_back({m_l_reg, regon, Conv::Text});
+    bindings_ += fr_dzial1->bindings(kActivityLines, pkd_code, ekd_code);
+    bindings_.push_back({r_stat_dzial, special_status, Conv::Choice});
+    bindings_.push_back({chbox_zw_pod, refund_to_account1, Conv::Flag});
+    bindings_ += fr_nrrach1->bindings(bank1);
+    bindings_ += fr_nrrach2->bindings(bank2);
+    bindings_ += fr_nrrach3->bindings(bank3);
+    bindings_ += fr_nrrach4->bindings(bank4);
+    bindings_ += fr_dok_rach1->bindings({accounting_kind, accounting_keeper, office_nip, office_name});
+    bindings_ += fr_adr_dok_rach->bindings(records_addr);
+    bindings_ += fr_org_rej1->bindings({reg_organ_name, register_name, register_date, register_no});
+    bindings_.push_back({z_nazpel, full_name, Conv::Text});
+    bindings_.push_back({z_nazskr, short_name, Conv::Text});
+    bindings_ += fr_adr_siedz->bindings(seat_addr);
+    bindings_.push_back({chbox_kor_siedz, corr_to_seat, Conv::Flag});
+    bindings_.push_back({r_pow_zgl_adr1, site1_reason, Conv::Choice});
+    bindings_ += fr_adr_dz1->bindings(site1_addr);
+    bindings_.push_back({r_pow_zgl_adr2, site2_reason, Conv::Choice});
+    bindings_ += fr_adr_dz2->bindings(site2_addr);
+    bindings_ += fr_zal1->bindings({attach_a_count, attach_b_count, attach_c_count});
+    bindings_ += fr_osw1->bindings({declarant_first_name, declarant_surname, fill_date});
+}
+
+bool Tpdlg_nip1::FormActivate()
+{
+    fillTaxOffices({c_urzsk, c_pop_us});
+    pages->setCurrentIndex(0);
+    m_nip->setFocus();
+    switch (mode()) {
+    case FromLedger:
+        if (!PrefillNip(kFormType, UiMessages::current()))
+            return false;
+        loadRecord();
+        break;
+    case Update:
+        loadRecord();
+        break;
+    default:
+        break;
+    }
+    fr_dok_rach1->showOfficeBox();
+    rb_usClick();
+    return true;
+}
+
+void Tpdlg_nip1::loadRecord() { LoadBindings(bindings_, recordBuffer(KindRejfor)); }
+
+void Tpdlg_nip1::storeRecord(Bytes record)
+{
+    setU8(record, nip::form_type, kFormType);
+    setStr(record, nip::account_no, accountNo());
+    SaveBindings(bindings_, record);
+}
+
+void Tpdlg_nip1::r_przez_formClick() { g_zm_us->setVisible(r_przez_form->itemIndex() != kIdentification); }
+
+void Tpdlg_nip1::rb_usClick()
+{
+    const bool changed = rb_us->isChecked();
+    c_pop_us->setVisible(changed);
+    e_pop_us->setVisible(changed);
+}
+
+void Tpdlg_nip1::fr_adr_dz1Exit() { dropReasonWithoutVoivodeship(fr_adr_dz1, r_pow_zgl_adr1); }
+
+void Tpdlg_nip1::fr_adr_dz2Exit() { dropReasonWithoutVoivodeship(fr_adr_dz2, r_pow_zgl_adr2); }

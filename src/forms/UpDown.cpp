@@ -1,0 +1,41 @@
+#include "forms/UpDown.h"
+
+#include "common/MaskedEdit.h"
+
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+UpDown::UpDown(int minimum, int maximum, QWidget* parent)
+    : QWidget(parent), minimum_(minimum), maximum_(maximum), position_(minimum)
+{
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    for (const auto& [arrow, by] : {std::pair{Qt::UpArrow, 1}, std::pair{Qt::DownArrow, -1}}) {
+        auto* b = new QToolButton(this);
+        b->setArrowType(arrow);
+        b->setAutoRepeat(true);
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setFixedSize(16, 11);
+        connect(b, &QToolButton::clicked, this, [this, by] { step(by); });
+        column->addWidget(b);
+    }
+}
+
+void UpDown::associate(MaskedEdit* edit) { edit_ = edit; }
+
+void UpDown::setPosition(int value)
+{
+    position_ = std::clamp(value, minimum_, maximum_);
+    if (edit_)
+        edit_->setText(QString::number(position_));
+}
+
+void UpDown::step(int by)
+{
+    bool isNumber = false;
+    const int shown = edit_ ? edit_->text().trimmed().toInt(&isNumber) : position_;
+    setPosition((isNumber ? shown : position_) + by);
+}

@@ -1,0 +1,260 @@
+#include "print/CalibrationDialog.h"
+
+#include "common/modal_result.h"
+#include "common/ui_messages.h"
+#include "forms/FocusMoves.h"
+#include "print/CalibrationGrid.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+using calibration::CalibrationFile;
+
+// A spacing grid scrolls beyond this many rows.
+constexpr int kVisibleSpacingRows = 16;
+
+std::optional<std::int32_t> integerOf(const QString& text)
+{
+    static const QRegularExpression integer("^\\s*[+-]?\\d+\\s*$");
+    if (!integer.match(text).hasMatch())
+        return std::nullopt;
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok, 10);
+    return ok ? std::optional<std::int32_t>(value) : std::nullopt;
+}
+
+QStringList rowLabels(const CalibrationFile& file, const QString& indent)
+{
+    QStringList labels;
+    for (const std::string_view label : file.labels)
+        labels << indent + QString::fromUtf8(label.data(), qsizetype(label.size()));
+    return labels;
+}
+
+// The rows of a file as loaded, value after value.
+std::vector<std::int32_t> marginValues(const CalibrationFile& file, const calibration::MarginTable& table)
+{
+    std::vector<std::int32_t> values;
+    for (std::size_t row = 0; row < file.rows(); ++row) {
+        values.push_back(table.at(row).left);
+        values.push_back(table.at(row).top);
+    }
+    return values;
+}
+
+std::vector<std::int32_t> spacingValues(const CalibrationFile& file, const calibration::SpacingTable& table)
+{
+    return {table.begin(), table.begin() + std::ptrdiff_t(std::min(file.rows(), table.size()))};
+}
+
+QPushButton* groupButton(const QString& text, const QString& name, QWidget* parent)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+} // namespace
+
+CalibrationDialog::CalibrationDialog(Values values, const QString& caption, const GroupSetups& groups, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), values_(values)
+{
+    setWindowTitle(caption);
+
+    auto* groupRow = new QHBoxLayout;
+    for (int i = 0; i < kGroups; ++i)
+        groupRow->addWidget(makeGroup(i, groups[std::size_t(i)]), 0, Qt::AlignTop);
+
+    kl_ok = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "O&K", this);
+    kl_ok->setObjectName("kl_ok");
+    kl_ok->setDefault(true);
+    kl_anuluj = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), "&Anuluj", this);
+    kl_anuluj->setObjectName("kl_anuluj");
+    markCancelButton(kl_anuluj);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(kl_ok);
+    buttons->addWidget(kl_anuluj);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(groupRow);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(kl_ok, &QPushButton::clicked, this, &CalibrationDialog::kl_okClick);
+    connect(kl_anuluj, &QPushButton::clicked, this, &CalibrationDialog::kl_anulujClick);
+
+    for (int i = 0; i < kGroups; ++i)
+        load(i);
+    grid(0)->setFocus();
+}
+
+QGroupBox* CalibrationDialog::makeGroup(int index, const GroupSetup& setup)
+{
+    const bool margins = values_ == Values::Margins;
+    const QString suffix = QString(setup.gridName).mid(3); // "sg_nip1" -> "nip1"
+    auto* box = new QGroupBox(setup.title, this);
+    box->setObjectName(setup.boxName);
+    auto* grid = margins ? new CalibrationGrid(rowLabels(*setup.file, " "), 2, {"  strona", "  lewy", "  górny"}, box)
+                         : new CalibrationGrid(rowLabels(*setup.file, ""), 1, {}, box);
+    grid->setObjectName(setup.gridName);
+    const int rows = margins ? grid->rowCount() : std::min(grid->rowCount(), kVisibleSpacingRows);
+    grid->setFixedHeight(grid->heightForRows(rows));
+    int width = 2 * grid->frameWidth();
+    for (int column = 0; column < grid->columnCount(); ++column)
+        width += grid->columnWidth(column);
+    if (!margins) {
+        grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        width += grid->verticalScrollBar()->sizeHint().width();
+    }
+    grid->setFixedWidth(width);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    auto* layout = new QVBoxLayout(box);
+    if (margins) {
+        auto* heading = new QLabel("Marginesy:", box);
+        heading->setObjectName("e_marg_" + suffix);
+        auto* firstPage = new QLabel("Ustaw margines pierwszej strony dla wszystkich stron:", box);
+        firstPage->setObjectName("e_ustaw_" + suffix);
+        firstPage->setWordWrap(true);
+        firstPage->setMaximumWidth(width);
+        auto* left = groupButton("Lewy", "kl_lewy_" + suffix, box);
+        auto* top = groupButton("Górny", "kl_gorny_" + suffix, box);
+        connect(left, &QPushButton::clicked, this, [this, index] { copyFirstPage(index, 0); });
+        connect(top, &QPushButton::clicked, this, [this, index] { copyFirstPage(index, 1); });
+        auto* copyButtons = new QHBoxLayout;
+        copyButtons->addWidget(left);
+        copyButtons->addWidget(top);
+        layout->addWidget(heading);
+        layout->addWidget(grid);
+        layout->addWidget(firstPage);
+        layout->addLayout(copyButtons);
+    } else {
+        auto* defaults = groupButton("Domyślne", "kl_domyslne_" + suffix, box);
+        connect(defaults, &QPushButton::clicked, this, [this, index] { loadDefaults(index); });
+        layout->addWidget(grid);
+        layout->addWidget(defaults, 0, Qt::AlignLeft);
+    }
+
+    auto* leaving = new FocusScope(grid);
+    leaving->onLeave = [this, index](QWidget* next) { gridLeft(index, next); };
+    groups_.at(std::size_t(index)) = {setup.file, box, grid};
+    return box;
+}
+
+void CalibrationDialog::fill(int group, const std::vector<std::int32_t>& rowValues)
+{
+    CalibrationGrid* g = grid(group);
+    const int perRow = valuesPerRow();
+    for (int row = 0; row < g->rowCount(); ++row)
+        for (int column = 0; column < perRow; ++column)
+            g->setValue(row, column, QString::number(rowValues.at(std::size_t(row * perRow + column))));
+}
+
+void CalibrationDialog::load(int group)
+{
+    const CalibrationFile& file = *groups_.at(std::size_t(group)).file;
+    const bool loaded = runGuarded([&] {
+        fill(group, values_ == Values::Margins ? marginValues(file, calibration::loadMargins(file))
+                                               : spacingValues(file, calibration::loadSpacings(file)));
+    });
+    // A file that cannot be read stays as it is: its group is not offered.
+    if (!loaded)
+        groupBox(group)->setEnabled(false);
+}
+
+void CalibrationDialog::copyFirstPage(int group, int valueColumn)
+{
+    CalibrationGrid* g = grid(group);
+    g->commitEdit();
+    const QString first = g->value(0, valueColumn);
+    for (int row = 1; row < g->rowCount(); ++row)
+        g->setValue(row, valueColumn, first);
+}
+
+void CalibrationDialog::loadDefaults(int group)
+{
+    const CalibrationFile& file = *groups_.at(std::size_t(group)).file;
+    runGuarded([&] { fill(group, spacingValues(file, calibration::loadSpacingDefaults(file))); });
+}
+
+std::optional<std::vector<std::int32_t>> CalibrationDialog::gridValues(int group)
+{
+    CalibrationGrid* g = grid(group);
+    g->commitEdit();
+    std::vector<std::int32_t> values;
+    for (int row = 0; row < g->rowCount(); ++row) {
+        for (int column = 0; column < valuesPerRow(); ++column) {
+            const std::optional<std::int32_t> value = integerOf(g->value(row, column));
+            if (!value) {
+                UiMessages::current().inform(values_ == Values::Margins ? "Marginesy muszą być liczbami całkowitymi!"
+                                                                        : "Odstępy muszą być liczbami całkowitymi!");
+                return std::nullopt;
+            }
+            values.push_back(*value);
+        }
+    }
+    return values;
+}
+
+bool CalibrationDialog::gridValid(int group) { return gridValues(group).has_value(); }
+
+void CalibrationDialog::save(int group, const std::vector<std::int32_t>& rowValues)
+{
+    const CalibrationFile& file = *groups_.at(std::size_t(group)).file;
+    if (values_ == Values::Margins) {
+        calibration::MarginTable table{};
+        for (std::size_t row = 0; row < file.rows(); ++row)
+            table.at(row) = {rowValues.at(2 * row), rowValues.at(2 * row + 1)};
+        calibration::saveMargins(file, table);
+    } else {
+        calibration::SpacingTable table{};
+        std::copy(rowValues.begin(), rowValues.end(), table.begin());
+        calibration::saveSpacings(file, table);
+    }
+}
+
+void CalibrationDialog::gridLeft(int group, QWidget* next)
+{
+    // "O&K" checks every grid itself; "&Anuluj" drops what was typed.
+    if (saving_ || next == kl_ok || isCancelButton(next) || gridValid(group))
+        return;
+    // Not from inside the focus change itself: the move has to finish first.
+    QTimer::singleShot(0, grid(group), [g = grid(group)] { g->setFocus(Qt::OtherFocusReason); });
+}
+
+void CalibrationDialog::kl_okClick()
+{
+    saving_ = true;
+    CalibrationGrid* invalid = nullptr;
+    bool allSaved = true;
+    for (int i = 0; i < kGroups; ++i) {
+        if (!groupBox(i)->isEnabled())
+            continue;
+        if (const std::optional<std::vector<std::int32_t>> values = gridValues(i))
+            allSaved = runGuarded([&] { save(i, *values); }) && allSaved;
+        else if (!invalid)
+            invalid = grid(i);
+    }
+    if (invalid)
+        invalid->setFocus(Qt::OtherFocusReason);
+    saving_ = false;
+    // A grid to correct or a file that could not be written keeps the dialog open.
+    if (!invalid && allSaved)
+        done(kModalOk);
+}
+
+void CalibrationDialog::kl_anulujClick() { done(kModalCancel); }
+
+void CalibrationDialog::reject() { kl_anulujClick(); }

@@ -1,0 +1,85 @@
+#pragma once
+#include "common/modal_runner.h"
+#include "print/print_job.h"
+
+#include <QDialog>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+// The print dialog: the operator chooses the pages of the form in the
+// record buffer, the printer, and may calibrate margins and spacings before
+// printing. The opener sets `form_kind` (and may put a prefix in front of
+// the caption) before showing it; "&Drukuj" prints and closes with
+// kModalOk, "&Anuluj" and Escape close with kModalCancel.
+class Tf_wydr : public QDialog, private PrintProgress {
+    Q_OBJECT
+public:
+    explicit Tf_wydr(QWidget* parent = nullptr);
+
+    std::uint8_t form_kind = 1;
+    // Of the page printed last: pixels per millimetre down and across the
+    // sheet, its left margin and its top line in printer pixels.
+    std::int32_t scale_y = 0;
+    std::int32_t scale_x = 0;
+    std::int32_t origin_x = 0;
+    std::int32_t pen_y = 0;
+
+    QGroupBox* g_str;
+    QCheckBox* chbox_st_1; // pages 1 to 4 of the form
+    QCheckBox* chbox_st_2;
+    QCheckBox* chbox_st_3;
+    QCheckBox* chbox_st_4;
+    QCheckBox* chbox_st_5; // NIP-D 1/2 and 2/2
+    QCheckBox* chbox_st_6;
+    QProgressBar* wsk_druk;
+    QLabel* e_dr_str;
+    QLabel* e_druk;
+    QPushButton* kl_marg;
+    QPushButton* kl_odst;
+    QPushButton* kl_ustdr;
+    QPushButton* kl_druk;
+    QPushButton* kl_anuluj;
+
+    // Puts `prefix` in front of the caption (the main window's print
+    // commands put the account and the taxpayer's name there).
+    void prefixCaption(const QString& prefix);
+
+    // How kl_margClick and kl_odstClick run the calibration dialog they
+    // open: modally, unless a test puts its own runner here.
+    std::function<void(QDialog&)> runCalibrationDialog = [](QDialog& dialog) { runModal(dialog); };
+
+    // Runs when the dialog is shown: page boxes, caption and the printer's
+    // name. Not again when the operator comes back to it from another window,
+    // so the boxes keep the ticks the operator gave them.
+    void FormActivate();
+
+    void kl_drukClick();
+    void kl_margClick();
+    void kl_odstClick();
+    void kl_ustdrClick();
+    void kl_anulujClick();
+
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void begin(int maximum) override;
+    void pageStarted(const std::string& label) override;
+
+    std::array<QCheckBox*, kPageBoxes> pageCheckBoxes() const;
+    std::optional<FormKind> kind() const;
+    bool vatForm() const { return form_kind >= 10; }
+    // Runs the job on the current printer; false when the printer failed.
+    bool print(FormKind kind, const BoxTicks& ticked);
+};

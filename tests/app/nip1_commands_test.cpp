@@ -1,0 +1,291 @@
+// The NIP-1 commands of the main window from end to end: each command's
+// dialogs are driven through their named controls by a scripted modal
+// runner, and the record file is checked afterwards.
+#include "app/Tf_rejfor_gl.h"
+#include "app/Tform_info.h"
+#include "app/app_state.h"
+#include "common/MaskedEdit.h"
+#include "common/data_files.h"
+#include "common/modal_result.h"
+#include "common/modal_runner.h"
+#include "common/record_access.h"
+#include "common/ui_messages.h"
+#include "forms/Tpdlg_nip1.h"
+#include "forms/nip_record.h"
+#include "ledger/Tf_szuk_pod.h"
+#include "print/Tf_wydr.h"
+#include "print/Tf_zg_marg.h"
+#include "print/Tf_zg_odsv.h"
+#include "register/Tf_nowy_nip.h"
+#include "register/Tf_szuk_nip.h"
+#include "sample_ledger.h"
+#include "support/scripted_messages.h"
+#include "support/temp_dir.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+constexpr std::uint32_t kNipSize = 4858;
+
+std::vector<unsigned char> nipRecord(int n)
+{
+    const auto bytes = fileBytes("REJFOR.Rdx");
+    if (bytes.size() < (n + 1) * kNipSize)
+        return {};
+    return {bytes.begin() + n * kNipSize, bytes.begin() + (n + 1) * kNipSize};
+}
+
+void storeNipRecord(int n, const std::function<void(Bytes)>& fill)
+{
+    auto bytes = fileBytes("REJFOR.Rdx");
+    if (bytes.size() < (n + 1) * kNipSize)
+        bytes.resize((n + 1) * kNipSize, 0);
+    Bytes rec(bytes.data() + n * kNipSize, kNipSize);
+    fill(rec);
+    writeBytes("REJFOR.Rdx", bytes);
+}
+
+} // namespace
+
+class Nip1CommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        dir = std::make_unique<TempDir>();
+        WriteSampleData(".", 20, 0);
+        messages = ScriptedMessages{};
+        UiMessages::install(&messages);
+        opened.clear();
+        chooseAccount.clear();
+        cancelChoice = false;
+        editorAction = nullptr;
+        editorMode = -1;
+        printKind = 0;
+        window = std::make_unique<Tf_rejfor_gl>();
+        setModalRunner([this](QDialog& dialog) { return script(dialog); });
+    }
+    void cleanup()
+    {
+        window.reset();
+        setModalRunner({});
+        UiMessages::install(nullptr);
+        dir.reset();
+    }
+
+    void menusToolbarAndPopupOfferTheNip1Commands()
+    {
+        const QList<QAction*> bar = window->menuBar()->actions();
+        QCOMPARE(bar.at(0)->text(), QString("NIP-&1"));
+        QCOMPARE(bar.at(1)->text(), QString("&Ustawienia wydruku"));
+        QCOMPARE(bar.at(2), window->a_koniec);
+        QCOMPARE(bar.at(3), window->HelpContents1);
+        QCOMPARE(bar.at(4), window->a_info);
+        QMenu* nip1 = bar.at(0)->menu();
+        QCOMPARE(nip1->defaultAction(), window->a_pkpir);
+        QCOMPARE(nip1->actions().size(), 5);
+        QVERIFY(nip1->actions().at(3)->isSeparator());
+        QCOMPARE(window->tb_gl->actions().mid(0, 4),
+                 (QList<QAction*>{window->a_nowy, window->a_pkpir, window->a_aktualiz, window->a_wydr1}));
+        QCOMPARE(window->a_nowy->toolTip(), QString("NIP-1 nowy"));
+        QStringList popup;
+        for (QAction* a : window->popm_gl->actions())
+            popup << a->text();
+        QCOMPARE(popup, (QStringList{"NIP-1 nowy", "NIP-1 z PKPiR", "NIP-1 aktualizacja", "NIP-1 wydruk"}));
+        QCOMPARE(window->HelpContents1->shortcut(), QKeySequence(Qt::Key_F1));
+        QCOMPARE(window->a_marg->property("category").toString(), QString("Ustawienia wydruku"));
+    }
+
+    void fromLedgerForATaxpayerWithoutARecordExtendsTheFile()
+    {
+        chooseAccount = "12";
+        editorAction = [](Tpdlg_nip1& editor) { editor.kl_okClick(); };
+        window->a_pkpir->trigger();
+        QCOMPARE(opened, (QStringList{"Tf_szuk_pod", "Tpdlg_nip1"}));
+        QVERIFY(editorCaption.startsWith("NIP-1    012 "));
+        QCOMPARE(editorMode, 0);
+        const auto rec = nipRecord(12);
+        QCOMPARE(rec.size(), std::size_t(kNipSize));
+        QCOMPARE(getU8(rec, nip::form_type), std::uint8_t(1));
+        QCOMPARE(getStr(rec, nip::account_no), std::string("012"));
+        QVERIFY(!getStr(rec, nip::surname).empty());
+        QVERIFY(messages.shown.empty());
+    }
+
+    void fromLedgerKeepsAStoredNip1AndReplacesANip2()
+    {
+        storeNipRecord(3, [](Bytes rec) {
+            setStr(rec, nip::account_no, "003");
+            setU8(rec, nip::form_type, 1);
+            setStr(rec, nip::family_name, "RODOWE");
+        });
+        storeNipRecord(4, [](Bytes rec) {
+            setStr(rec, nip::account_no, "004");
+            setU8(rec, nip::form_type, 2);
+            setStr(rec, nip::nip2_parent_full_name, "MATKA SP. Z O.O.");
+        });
+        editorAction = [this](Tpdlg_nip1& editor) {
+            familyName = editor.z_nazw_rod->text();
+            editor.kl_okClick();
+        };
+        chooseAccount = "3";
+        window->a_pkpir->trigger();
+        QCOMPARE(familyName, QString("RODOWE"));
+        chooseAccount = "4";
+        window->a_pkpir->trigger();
+        QCOMPARE(familyName, QString());
+        const auto rec = nipRecord(4);
+        QCOMPARE(getU8(rec, nip::form_type), std::uint8_t(1));
+        QCOMPARE(getStr(rec, nip::account_no), std::string("004"));
+    }
+
+    void nowyClaimsTheFirstFreeAccount()
+    {
+        editorAction = [](Tpdlg_nip1& editor) { editor.kl_okClick(); };
+        window->a_nowy->trigger();
+        QCOMPARE(opened, (QStringList{"Tf_nowy_nip", "Tpdlg_nip1"}));
+        QCOMPARE(newDialogCaption, QString("Zgłoszenie NIP-1"));
+        QCOMPARE(editorCaption, QString("NIP-1    001 nowe zgłoszenie"));
+        QCOMPARE(editorMode, 1);
+        QCOMPARE(getStr(nipRecord(1), nip::account_no), std::string("001"));
+        QCOMPARE(getU8(nipRecord(1), nip::form_type), std::uint8_t(1));
+    }
+
+    void aktualizacjaOpensTheChosenRecord()
+    {
+        storeNipRecord(2, [](Bytes rec) {
+            setStr(rec, nip::account_no, "002");
+            setU8(rec, nip::form_type, 1);
+            setStr(rec, nip::full_name, "PIEKARNIA POD LIP\xA5");
+            setStr(rec, nip::surname, "KOWAL");
+        });
+        chooseAccount = "2";
+        editorAction = [this](Tpdlg_nip1& editor) {
+            surname = editor.z_nazwisko->text();
+            editor.z_nazwisko->setText("KOWALSKI");
+            editor.kl_okClick();
+        };
+        window->a_aktualiz->trigger();
+        QCOMPARE(opened, (QStringList{"Tf_szuk_nip", "Tpdlg_nip1"}));
+        QCOMPARE(listTitle, QString("Aktualizacja danych zgłoszenia NIP-1"));
+        QCOMPARE(editorCaption, QString("NIP-1    002 ") + fromRecordText("PIEKARNIA POD LIP\xA5"));
+        QCOMPARE(editorMode, 2);
+        QCOMPARE(surname, QString("KOWAL"));
+        QCOMPARE(getStr(nipRecord(2), nip::surname), std::string("KOWALSKI"));
+    }
+
+    void wydrukNamesThePersonWhenTheFullNameIsEmpty()
+    {
+        storeNipRecord(2, [](Bytes rec) {
+            setStr(rec, nip::account_no, "002");
+            setU8(rec, nip::form_type, 1);
+            setStr(rec, nip::surname, "KOWAL");
+            setStr(rec, nip::first_name, "JAN");
+        });
+        chooseAccount = "2";
+        window->a_wydr1->trigger();
+        QCOMPARE(opened, (QStringList{"Tf_szuk_nip", "Tf_wydr"}));
+        QCOMPARE(listTitle, QString("Wydruk zgłoszenia NIP-1"));
+        QCOMPARE(printCaption, QString("002 KOWAL JAN Wydruk formularza NIP-1"));
+        QCOMPARE(printKind, 1);
+    }
+
+    void cancellingAChoosingDialogChangesNothing()
+    {
+        const auto before = fileBytes("REJFOR.Rdx");
+        cancelChoice = true;
+        for (QAction* a : {window->a_pkpir, window->a_nowy, window->a_aktualiz, window->a_wydr1})
+            a->trigger();
+        QCOMPARE(opened, (QStringList{"Tf_szuk_pod", "Tf_nowy_nip", "Tf_szuk_nip", "Tf_szuk_nip"}));
+        QCOMPARE(fileBytes("REJFOR.Rdx"), before);
+    }
+
+    void generalCommandsOpenTheirWindows()
+    {
+        window->a_marg->trigger();
+        window->a_odsv->trigger();
+        window->a_info->trigger();
+        QCOMPARE(opened, (QStringList{"Tf_zg_marg", "Tf_zg_odsv", "Tform_info"}));
+        QVERIFY(officeLines.startsWith(QString::fromUtf8("BIURO RACHUNKOWE")));
+        window->HelpContents1->trigger();
+        QVERIFY(window->helpWindow() && window->helpWindow()->isVisible());
+        QVERIFY(window->helpWindow()->tb_tekst->toPlainText().contains("Zgłoszenie na podstawie danych z PKPiR"));
+    }
+
+    void aFailingRecordFileEndsTheCommandWithTheErrorBox()
+    {
+        std::filesystem::remove("REJFOR.Rdx");
+        std::filesystem::create_directory("REJFOR.Rdx"); // cannot be opened as a file
+        chooseAccount = "3";
+        window->a_pkpir->trigger();
+        QCOMPARE(opened, (QStringList{"Tf_szuk_pod"}));
+        QCOMPARE(messages.shown.size(), std::size_t(1));
+        QCOMPARE(messages.shown[0].kind, std::string("error"));
+    }
+
+private:
+    // Plays the operator's part in every dialog a command opens.
+    int script(QDialog& dialog)
+    {
+        opened << dialog.metaObject()->className();
+        if (auto* search = qobject_cast<ChoosingListDialog*>(&dialog)) {
+            listTitle = search->windowTitle();
+            if (cancelChoice)
+                return kModalCancel;
+            search->FormActivate();
+            search->m_kon->setText(chooseAccount);
+            search->kl_okClick();
+            return search->result();
+        }
+        if (auto* choose = qobject_cast<Tf_nowy_nip*>(&dialog)) {
+            newDialogCaption = choose->windowTitle();
+            if (cancelChoice)
+                return kModalCancel;
+            choose->FormActivate();
+            choose->kl_wolneClick();
+            choose->kl_okClick();
+            return choose->result();
+        }
+        if (auto* editor = qobject_cast<Tpdlg_nip1*>(&dialog)) {
+            editorCaption = editor->windowTitle();
+            editorMode = editor->mode();
+            editor->activate();
+            if (editorAction)
+                editorAction(*editor);
+            return editor->result();
+        }
+        if (auto* printing = qobject_cast<Tf_wydr*>(&dialog)) {
+            printing->FormActivate();
+            printCaption = printing->windowTitle();
+            printKind = printing->form_kind;
+            return QDialog::Rejected;
+        }
+        if (auto* about = qobject_cast<Tform_info*>(&dialog))
+            officeLines = about->mem_wl->toPlainText();
+        return QDialog::Rejected;
+    }
+
+    std::unique_ptr<TempDir> dir;
+    ScriptedMessages messages;
+    std::unique_ptr<Tf_rejfor_gl> window;
+    QStringList opened;
+    QString chooseAccount;
+    bool cancelChoice = false;
+    std::function<void(Tpdlg_nip1&)> editorAction;
+    QString listTitle, newDialogCaption, editorCaption, printCaption, officeLines, familyName, surname;
+    int editorMode = -1;
+    int printKind = 0;
+};
+
+QTEST_MAIN(Nip1CommandsTest)
+#include "nip1_commands_test.moc"

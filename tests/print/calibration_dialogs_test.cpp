@@ -1,0 +1,349 @@
+#include "common/modal_result.h"
+#include "common/ui_messages.h"
+#include "print/CalibrationGrid.h"
+#include "print/Tf_zg_marg.h"
+#include "print/Tf_zg_margv.h"
+#include "print/Tf_zg_ods.h"
+#include "print/Tf_zg_odsv.h"
+#include "support/scripted_messages.h"
+#include "support/temp_dir.h"
+
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+std::vector<unsigned char> bytesOf(const std::string& text) { return {text.begin(), text.end()}; }
+std::string textOf(const std::string& file)
+{
+    const std::vector<unsigned char> b = fileBytes(file);
+    return {b.begin(), b.end()};
+}
+
+CalibrationGrid* gridOf(const QDialog& dialog, const char* name) { return dialog.findChild<CalibrationGrid*>(name); }
+
+QStringList column(const CalibrationGrid* grid, int col)
+{
+    QStringList texts;
+    for (int row = 0; row < grid->rowCount(); ++row)
+        texts << grid->item(row, col)->text();
+    return texts;
+}
+
+void click(const QDialog& dialog, const char* button) { dialog.findChild<QPushButton*>(button)->click(); }
+
+// Shows the dialog as the active window, so that focus moves are real.
+bool activate(QDialog& dialog)
+{
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    return QTest::qWaitForWindowActive(&dialog);
+}
+
+} // namespace
+
+class CalibrationDialogsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        dir = std::make_unique<TempDir>();
+        messages = ScriptedMessages{};
+        UiMessages::install(&messages);
+    }
+    void cleanup()
+    {
+        UiMessages::install(nullptr);
+        dir.reset();
+    }
+
+    void dialogsCarryTheirCaptionsGroupsAndLabels()
+    {
+        struct Expected {
+            std::function<std::unique_ptr<CalibrationDialog>()> make;
+            QString caption;
+            QStringList groups; // box name: title: grid name
+            bool margins;
+        };
+        const Expected dialogs[] = {
+            {[] { return std::make_unique<Tf_zg_marg>(); }, "Marginesy wydruku zgłoszeń NIP",
+                {"g_nip1:NIP-&1:sg_nip1", "g_nip2:NIP-&2:sg_nip2", "G_nip3:NIP-&3:sg_nip3"}, true},
+            {[] { return std::make_unique<Tf_zg_ods>(); }, "Odległości między częściami formularzy NIP",
+                {"g_nip1:NIP-&1:sg_nip1", "g_nip2:NIP-&2:sg_nip2", "g_nip3:NIP-&3:sg_nip3"}, false},
+            {[] { return std::make_unique<Tf_zg_margv>(); }, "Marginesy wydruku zgłoszeń VAT",
+                {"G_vatr:VAT-&R:sg_vatr", "G_vatz:VAT-&Z:sg_vatz", "g_vat21:VAT-&21:sg_vat21"}, true},
+            {[] { return std::make_unique<Tf_zg_odsv>(); }, "Odległości między częściami formularzy VAT",
+                {"g_vatr:VAT-&R:sg_vatr", "g_vatz:VAT-&Z:sg_vatz", "g_vat21:VAT-&21:sg_vat21"}, false},
+        };
+        for (const Expected& e : dialogs) {
+            const std::unique_ptr<CalibrationDialog> dialog = e.make();
+            QCOMPARE(dialog->windowTitle(), e.caption);
+            for (int i = 0; i < 3; ++i) {
+                const QStringList parts = e.groups[i].split(':');
+                const auto* box = dialog->findChild<QGroupBox*>(parts[0]);
+                QVERIFY2(box, qPrintable(parts[0]));
+                QCOMPARE(box->title(), parts[1]);
+                const CalibrationGrid* grid = box->findChild<CalibrationGrid*>(parts[2]);
+                QVERIFY2(grid, qPrintable(parts[2]));
+                QCOMPARE(grid->columnCount(), e.margins ? 3 : 2);
+                QCOMPARE(grid->horizontalHeader()->isHidden(), !e.margins);
+                QCOMPARE(grid->verticalScrollBarPolicy(), e.margins ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOn);
+                QCOMPARE(box->findChildren<QPushButton*>().size(), e.margins ? 2 : 1);
+            }
+            QCOMPARE(dialog->kl_ok->text(), QString("O&K"));
+            QCOMPARE(dialog->kl_anuluj->text(), QString("&Anuluj"));
+            QCOMPARE(dialog->focusWidget(), dialog->grid(0));
+        }
+        QVERIFY(messages.shown.empty());
+    }
+
+    void marginGridsShowTheFileAndZerosBeyondIt()
+    {
+        writeBytes("margnip1.Rdx", bytesOf("    5   12\r\n   -2    3\r\n"));
+        Tf_zg_marg dialog;
+        const CalibrationGrid* grid = gridOf(dialog, "sg_nip1");
+        QCOMPARE(grid->rowCount(), 10);
+        QCOMPARE(grid->horizontalHeaderItem(0)->text(), QString("  strona"));
+        QCOMPARE(grid->horizontalHeaderItem(1)->text(), QString("  lewy"));
+        QCOMPARE(grid->horizontalHeaderItem(2)->text(), QString("  górny"));
+        QCOMPARE(column(grid, 0).first(), QString(" NIP-1 1/4"));
+        QCOMPARE(column(grid, 0).last(), QString(" NIP-C 2/2"));
+        QCOMPARE(column(grid, 1), (QStringList{"5", "-2", "0", "0", "0", "0", "0", "0", "0", "0"}));
+        QCOMPARE(column(grid, 2).mid(0, 3), (QStringList{"12", "3", "0"}));
+        QVERIFY(!(grid->item(0, 0)->flags() & Qt::ItemIsEditable));
+        QCOMPARE(column(gridOf(dialog, "sg_nip3"), 0), (QStringList{" NIP-3 1/2", " NIP-3 2/2"}));
+
+        // Every row goes back into the file, the two read and the eight added.
+        dialog.kl_okClick();
+        QCOMPARE(dialog.result(), kModalOk);
+        std::string expected = "    5   12\r\n   -2    3\r\n";
+        for (int row = 3; row <= 10; ++row)
+            expected += "    0    0\r\n";
+        QCOMPARE(textOf("margnip1.Rdx"), expected);
+    }
+
+    void spacingGridsListTheSectionsAsTheyStand()
+    {
+        Tf_zg_ods dialog;
+        const CalibrationGrid* grid = gridOf(dialog, "sg_nip1");
+        QCOMPARE(grid->rowCount(), 39);
+        QCOMPARE(column(grid, 0)[0], QString("NIP-A"));
+        QCOMPARE(column(grid, 0)[27], QString("A/B.3.1.-B.3.2"));
+        QCOMPARE(column(grid, 1), QStringList(39, "0"));
+        QCOMPARE(gridOf(dialog, "sg_nip3")->rowCount(), 9);
+    }
+
+    void firstPageButtonsCopyWithinTheirColumnAndGroup()
+    {
+        writeBytes("margnip1.Rdx", bytesOf("    7    4\r\n    1    2\r\n"));
+        writeBytes("margnip2.Rdx", bytesOf("    9    9\r\n"));
+        Tf_zg_marg dialog;
+        CalibrationGrid* nip1 = gridOf(dialog, "sg_nip1");
+        nip1->setValue(0, 1, "x"); // not checked by the copy
+        click(dialog, "kl_lewy_nip1");
+        QCOMPARE(column(nip1, 1), QStringList(10, "7"));
+        QCOMPARE(column(nip1, 2).mid(0, 3), (QStringList{"x", "2", "0"}));
+        QCOMPARE(column(gridOf(dialog, "sg_nip2"), 1).mid(0, 2), (QStringList{"9", "0"}));
+        click(dialog, "kl_gorny_nip1");
+        QCOMPARE(column(nip1, 2), QStringList(10, "x"));
+        QVERIFY(messages.shown.empty());
+        QCOMPARE(textOf("margnip1.Rdx"), std::string("    7    4\r\n    1    2\r\n"));
+    }
+
+    void valuesAreSavedRightAligned()
+    {
+        Tf_zg_margv dialog;
+        gridOf(dialog, "sg_vat21")->setValue(0, 0, "-3");
+        gridOf(dialog, "sg_vat21")->setValue(1, 1, " +12 ");
+        gridOf(dialog, "sg_vatz")->setValue(0, 1, "-12345");
+        dialog.kl_okClick();
+        QCOMPARE(dialog.result(), kModalOk);
+        QCOMPARE(textOf("marvat21.Rdx"), std::string("   -3    0\r\n    0   12\r\n"));
+        QCOMPARE(textOf("margvatz.Rdx"), std::string("    0 -12345\r\n"));
+        QCOMPARE(textOf("margvatr.Rdx"), std::string("    0    0\r\n    0    0\r\n    0    0\r\n"));
+        QVERIFY(messages.shown.empty());
+    }
+
+    void nonIntegersAreRefused_data()
+    {
+        QTest::addColumn<QString>("text");
+        for (const char* text : {"1.5", "", " ", "abc", "--3", "1e3", "0x10", "5 5", "2147483648"})
+            QTest::newRow(text) << QString(text);
+    }
+    void nonIntegersAreRefused()
+    {
+        QFETCH(QString, text);
+        Tf_zg_odsv dialog;
+        gridOf(dialog, "sg_vatz")->setValue(3, 0, text);
+        dialog.kl_okClick();
+        const std::vector<ScriptedMessages::Shown> expected = {
+            {"inform", "Odstępy muszą być liczbami całkowitymi!", ""}};
+        QCOMPARE(messages.shown, expected);
+        QCOMPARE(dialog.result(), 0);
+        QVERIFY(!QFile::exists("odsvatz.Rdx"));
+        QVERIFY(QFile::exists("odsvatr.Rdx"));
+        QVERIFY(QFile::exists("odsv21.Rdx"));
+    }
+
+    void okSavesTheValidGroupsAndKeepsTheInvalidOneOpen()
+    {
+        writeBytes("margnip1.Rdx", bytesOf("    1    1\r\n"));
+        Tf_zg_marg dialog;
+        QVERIFY(activate(dialog));
+        CalibrationGrid* nip1 = gridOf(dialog, "sg_nip1");
+        gridOf(dialog, "sg_nip3")->setFocus();
+        nip1->setValue(4, 1, "dwa");
+        gridOf(dialog, "sg_nip3")->setValue(1, 0, "8");
+        dialog.kl_okClick();
+        const std::vector<ScriptedMessages::Shown> expected = {
+            {"inform", "Marginesy muszą być liczbami całkowitymi!", ""}};
+        QCOMPARE(messages.shown, expected);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.result(), 0);
+        QCOMPARE(textOf("margnip1.Rdx"), std::string("    1    1\r\n"));
+        QVERIFY(QFile::exists("margnip2.Rdx"));
+        QCOMPARE(textOf("margnip3.Rdx"), std::string("    0    0\r\n    8    0\r\n"));
+        QVERIFY(isWithinGrid(QApplication::focusWidget(), nip1));
+
+        nip1->setValue(4, 1, "2");
+        dialog.kl_okClick();
+        QCOMPARE(dialog.result(), kModalOk);
+        QCOMPARE(messages.shown.size(), std::size_t(1));
+    }
+
+    void defaultsAreLoadedButOnlySavedByOk()
+    {
+        const std::string stored = "    4\r\n    5\r\n";
+        writeBytes("odsnip1.Rdx", bytesOf(stored));
+        writeBytes("odsnip1d.Rdx", bytesOf("   10\r\n   -1\r\n   30\r\n"));
+        {
+            Tf_zg_ods dialog;
+            click(dialog, "kl_domyslne_nip1");
+            QCOMPARE(column(gridOf(dialog, "sg_nip1"), 1).mid(0, 4), (QStringList{"10", "-1", "30", "0"}));
+            click(dialog, "kl_domyslne_nip2"); // no defaults file: zeros
+            QCOMPARE(column(gridOf(dialog, "sg_nip2"), 1), QStringList(39, "0"));
+            click(dialog, "kl_anuluj");
+            QCOMPARE(dialog.result(), kModalCancel);
+        }
+        QCOMPARE(textOf("odsnip1.Rdx"), stored);
+        QVERIFY(!QFile::exists("odsnip2.Rdx"));
+        {
+            Tf_zg_ods dialog;
+            click(dialog, "kl_domyslne_nip1");
+            click(dialog, "kl_ok");
+        }
+        QCOMPARE(textOf("odsnip1.Rdx").substr(0, 21), std::string("   10\r\n   -1\r\n   30\r\n"));
+        QCOMPARE(textOf("odsnip1d.Rdx"), std::string("   10\r\n   -1\r\n   30\r\n"));
+        QVERIFY(messages.shown.empty());
+    }
+
+    void unreadableFileKeepsItsGroupOut()
+    {
+        writeBytes("margnip2.Rdx", bytesOf("    1    x\r\n"));
+        Tf_zg_marg dialog;
+        const std::vector<ScriptedMessages::Shown> expected = {{"error", "I/O error 106", ""}};
+        QCOMPARE(messages.shown, expected);
+        QVERIFY(!dialog.findChild<QGroupBox*>("g_nip2")->isEnabled());
+        dialog.kl_okClick();
+        QCOMPARE(dialog.result(), kModalOk);
+        QCOMPARE(textOf("margnip2.Rdx"), std::string("    1    x\r\n"));
+        QVERIFY(QFile::exists("margnip1.Rdx"));
+        QVERIFY(QFile::exists("margnip3.Rdx"));
+    }
+
+    void leavingAnInvalidGridIsCheckedExceptForCancel()
+    {
+        Tf_zg_marg dialog;
+        QVERIFY(activate(dialog));
+        CalibrationGrid* nip1 = gridOf(dialog, "sg_nip1");
+        nip1->setFocus();
+        nip1->setValue(2, 0, "1,5");
+        dialog.kl_anuluj->setFocus();
+        QVERIFY(messages.shown.empty());
+
+        nip1->setFocus();
+        dialog.findChild<QPushButton*>("kl_lewy_nip2")->setFocus();
+        const std::vector<ScriptedMessages::Shown> expected = {
+            {"inform", "Marginesy muszą być liczbami całkowitymi!", ""}};
+        QCOMPARE(messages.shown, expected);
+        QTRY_VERIFY(isWithinGrid(QApplication::focusWidget(), nip1));
+
+        // A valid grid lets the focus go.
+        nip1->setValue(2, 0, "15");
+        dialog.findChild<QPushButton*>("kl_lewy_nip2")->setFocus();
+        QApplication::processEvents();
+        QCOMPARE(QApplication::focusWidget()->objectName(), QString("kl_lewy_nip2"));
+        QCOMPARE(messages.shown.size(), std::size_t(1));
+    }
+
+    void keysInTheCellEditor()
+    {
+        {
+            Tf_zg_margv dialog;
+            QVERIFY(activate(dialog));
+            CalibrationGrid* vatr = gridOf(dialog, "sg_vatr");
+            vatr->setFocus();
+            auto* editor = qobject_cast<QLineEdit*>(vatr->indexWidget(vatr->currentIndex()));
+            QVERIFY(editor);
+            editor->selectAll();
+            QTest::keyClicks(editor, "-3");
+            // Down goes on editing the next page's cell.
+            QTest::keyClick(editor, Qt::Key_Down);
+            QCOMPARE(vatr->currentRow(), 1);
+            editor = qobject_cast<QLineEdit*>(vatr->indexWidget(vatr->currentIndex()));
+            QVERIFY(editor && editor->hasFocus());
+            QTest::keyClick(editor, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString("kl_lewy_vatr"));
+            QCOMPARE(vatr->value(0, 0), QString("-3"));
+
+            vatr->setFocus();
+            editor = qobject_cast<QLineEdit*>(vatr->indexWidget(vatr->currentIndex()));
+            QVERIFY(editor);
+            editor->selectAll();
+            QTest::keyClicks(editor, "6");
+            QTest::keyClick(editor, Qt::Key_Return);
+            QCOMPARE(dialog.result(), kModalOk);
+            QCOMPARE(textOf("margvatr.Rdx"), std::string("   -3    0\r\n    6    0\r\n    0    0\r\n"));
+        }
+        {
+            Tf_zg_margv dialog;
+            QVERIFY(activate(dialog));
+            CalibrationGrid* vatr = gridOf(dialog, "sg_vatr");
+            vatr->setFocus();
+            auto* editor = qobject_cast<QLineEdit*>(vatr->indexWidget(vatr->currentIndex()));
+            QVERIFY(editor);
+            QTest::keyClicks(editor, "x");
+            QTest::keyClick(editor, Qt::Key_Escape);
+            QCOMPARE(dialog.result(), kModalCancel);
+        }
+        QVERIFY(messages.shown.empty());
+        QCOMPARE(textOf("margvatr.Rdx").substr(0, 12), std::string("   -3    0\r\n"));
+    }
+
+private:
+    static bool isWithinGrid(const QWidget* w, const QWidget* grid)
+    {
+        for (; w; w = w->parentWidget())
+            if (w == grid)
+                return true;
+        return false;
+    }
+
+    std::unique_ptr<TempDir> dir;
+    ScriptedMessages messages;
+};
+
+int runCalibrationDialogsTests(int argc, char* argv[])
+{
+    CalibrationDialogsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "calibration_dialogs_test.moc"

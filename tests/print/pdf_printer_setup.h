@@ -1,0 +1,37 @@
+#pragma once
+#include "print/PrinterSetup.h"
+#include "print/qt_printer_device.h"
+
+#include <QPrinter>
+
+// The printer of the dialog tests: a PDF file of whole A4 sheets. The set-up
+// dialog and the question before a job answer as the test says.
+class PdfPrinterSetup : public PrinterSetup {
+public:
+    explicit PdfPrinterSetup(const QString& file, int dpi) { setUpPdfPrinter(printer_, file, dpi); }
+
+    QPrinter& printer() override { return printer_; }
+    QString printerName() const override { return name; }
+    bool runSetupDialog(QWidget*) override
+    {
+        ++setupRuns;
+        if (setupAccepted)
+            name = chosenName;
+        return setupAccepted;
+    }
+    bool readyToPrint(QWidget*) override
+    {
+        ++readyAsks;
+        return ready;
+    }
+
+    QString name = "Drukarka testowa";
+    QString chosenName;
+    bool setupAccepted = false;
+    bool ready = true;
+    int setupRuns = 0;
+    int readyAsks = 0;
+
+private:
+    QPrinter printer_{QPrinter::HighResolution};
+};
