@@ -5,7 +5,7 @@
 #include "app/form_commands.h"
 #include "app/image_list.h"
 #include "app/program_info.h"
-#include "app/sort_cursor.h"
+#include "common/sort_cursor.h"
 #include "app/startup.h"
 #include "common/modal_result.h"
 #include "common/modal_runner.h"

@@ -1,6 +1,6 @@
 #include "register/ChoosingListDialog.h"
 
-#include "app/sort_cursor.h"
+#include "common/sort_cursor.h"
 #include "common/BarProgress.h"
 #include "common/MaskedEdit.h"
 #include "common/StringGrid.h"

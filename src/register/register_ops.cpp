@@ -204,7 +204,8 @@ void ScanRecords(int kind, const std::function<void(std::uint64_t index, ConstBy
     const std::uint64_t count = countIn(f, k);
     constexpr std::uint64_t kBlockBytes = 1 << 20;
     const std::uint64_t perBlock = std::max<std::uint64_t>(1, kBlockBytes / k.recordSize);
-    std::vector<std::uint8_t> block(perBlock * k.recordSize);
+    static thread_local std::vector<std::uint8_t> block;
+    block.resize(perBlock * k.recordSize);
     for (std::uint64_t first = 1; first < count; first += perBlock) {
         const std::uint64_t n = std::min(perBlock, count - first);
         f.readAt(first * k.recordSize, block.data(), n * k.recordSize);

@@ -1,4 +1,4 @@
-#include "app/sort_cursor.h"
+#include "common/sort_cursor.h"
 
 #include <QFile>
 #include <QPixmap>
