@@ -1,7 +1,5 @@
 #include "app/Tf_rejfor_gl.h"
-#include "common/ui_messages.h"
-#include "support/scripted_messages.h"
-#include "support/temp_dir.h"
+#include "support/ui_test_environment.h"
 
 #include <QAction>
 #include <QProgressBar>
@@ -12,24 +10,15 @@
 class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        dir = std::make_unique<TempDir>();
-        messages = ScriptedMessages{};
-        UiMessages::install(&messages);
-    }
-    void cleanup()
-    {
-        UiMessages::install(nullptr);
-        dir.reset();
-    }
+    void init() { env = std::make_unique<UiTestEnvironment<>>(); }
+    void cleanup() { env.reset(); }
 
     void creationRunsStartupWithProgressBarHidden()
     {
         Tf_rejfor_gl window;
         QVERIFY(window.findChild<QProgressBar*>("wsk_post")->isHidden());
         QVERIFY(std::filesystem::exists("REJFOR.Rdx"));
-        QCOMPARE(messages.texts(), std::vector<std::string>{"Brak zbioru ze stawkami ryczałtu. Proszę założyć!"});
+        QCOMPARE(env->messages.texts(), std::vector<std::string>{"Brak zbioru ze stawkami ryczałtu. Proszę założyć!"});
     }
 
     void activationRunsStartupAgain()
@@ -40,16 +29,16 @@ private slots:
         QVERIFY(!std::filesystem::exists("vatz.Rdx"));
         emit qApp->applicationStateChanged(Qt::ApplicationActive);
         QVERIFY(std::filesystem::exists("vatz.Rdx"));
-        QCOMPARE(messages.shown.size(), std::size_t(2));
+        QCOMPARE(env->messages.shown.size(), std::size_t(2));
     }
 
     void startupErrorGoesToTheErrorBox()
     {
         writeBytes("Bank.Rdx", {});
         Tf_rejfor_gl window;
-        QCOMPARE(messages.shown.size(), std::size_t(1));
-        QCOMPARE(messages.shown[0].kind, std::string("error"));
-        QCOMPARE(messages.shown[0].text, std::string("Read beyond end of file"));
+        QCOMPARE(env->messages.shown.size(), std::size_t(1));
+        QCOMPARE(env->messages.shown[0].kind, std::string("error"));
+        QCOMPARE(env->messages.shown[0].text, std::string("Read beyond end of file"));
     }
 
     void koniecClosesTheWindow()
@@ -61,8 +50,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<TempDir> dir;
-    ScriptedMessages messages;
+    std::unique_ptr<UiTestEnvironment<>> env;
 };
 
 QTEST_MAIN(MainWindowTest)

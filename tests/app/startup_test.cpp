@@ -56,43 +56,42 @@ TEST_F(StartupTest, EmptyDirectoryGetsEveryFile)
     }
     EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 7);
 
-    inic(messages); // every run reports the missing rates again
+    // Every run reports the missing rates again and makes a deleted file anew.
+    fs::remove("vat21.Rdx");
+    inic(messages);
     EXPECT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(fs::file_size("vat21.Rdx"), 6496u);
 }
 
-TEST_F(StartupTest, ShortRatesFileIsRepaired)
+TEST_F(StartupTest, RatesFileIsReadRepairedOrTakenAsZeros)
 {
-    writeBytes("strycz.Rdx", std::vector<unsigned char>(20, 0x55));
-    inic(messages);
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{kRatesDamaged});
-    const auto rates = fileBytes("strycz.Rdx");
-    ASSERT_EQ(rates.size(), 36u);
-    const double expected[6] = {3.0, 5.5, 8.5, 0, 0, 0};
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(Real6ToDouble(rates.data() + 6 * i), expected[i]);
-        EXPECT_EQ(appState().rates[i], expected[i]);
+    std::vector<unsigned char> stored(36, 0);
+    DoubleToReal6(17.0, stored.data() + 6);
+    struct Case {
+        const char* what;
+        std::vector<unsigned char> content;
+        std::vector<std::string> messages;
+        std::array<double, 6> rates;
+        std::uintmax_t sizeAfter;
+    };
+    const Case cases[] = {
+        {"short: repaired", std::vector<unsigned char>(20, 0x55), {kRatesDamaged}, {3.0, 5.5, 8.5, 0, 0, 0}, 36},
+        {"empty: zeros, silently", {}, {}, {}, 0},
+        {"whole: read", stored, {}, {0, 17.0, 0, 0, 0, 0}, 36},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeBytes("strycz.Rdx", c.content);
+        appState().rates.fill(1.0);
+        messages = {};
+        inic(messages);
+        EXPECT_EQ(messages.texts(), c.messages);
+        EXPECT_EQ(appState().rates, c.rates);
+        const auto rates = fileBytes("strycz.Rdx");
+        ASSERT_EQ(rates.size(), c.sizeAfter);
+        for (std::size_t i = 0; i < rates.size() / 6; ++i)
+            EXPECT_EQ(Real6ToDouble(rates.data() + 6 * i), c.rates[i]);
     }
-}
-
-TEST_F(StartupTest, EmptyRatesFileMeansZeroRatesSilently)
-{
-    writeBytes("strycz.Rdx", {});
-    appState().rates.fill(1.0);
-    inic(messages);
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(fs::file_size("strycz.Rdx"), 0u);
-    for (double r : appState().rates)
-        EXPECT_EQ(r, 0.0);
-}
-
-TEST_F(StartupTest, ExistingRatesAreRead)
-{
-    std::vector<unsigned char> rates(36, 0);
-    DoubleToReal6(17.0, rates.data() + 6);
-    writeBytes("strycz.Rdx", rates);
-    inic(messages);
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(appState().rates[1], 17.0);
 }
 
 TEST_F(StartupTest, EmptyBankFileStopsTheRun)
@@ -122,14 +121,6 @@ TEST_F(StartupTest, LetterModeAndOfficeIdentityComeFromTheirFiles)
     EXPECT_EQ(lines[1], "Sp. z o.o.");
     EXPECT_EQ(lines[2], "ul. Polna 1");
     EXPECT_EQ(lines[3], "");
-}
-
-TEST_F(StartupTest, DeletedRecordFileComesBackOnNextRun)
-{
-    inic(messages);
-    fs::remove("vat21.Rdx");
-    inic(messages);
-    EXPECT_EQ(fs::file_size("vat21.Rdx"), 6496u);
 }
 
 TEST_F(StartupTest, UnopenableRecordFileIsLeftAlone)

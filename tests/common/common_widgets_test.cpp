@@ -6,9 +6,6 @@
 #include <QDialog>
 #include <QHeaderView>
 #include <QMouseEvent>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QVBoxLayout>
 #include <QtTest>
 
 class CommonWidgetsTest : public QObject {
@@ -19,15 +16,12 @@ private slots:
     void maskedEditTypingOverwritesAndBackspaceBlanks()
     {
         MaskedEdit date("99/99/9999;1;_");
-        QCOMPARE(date.editText(), QString("__-__-____"));
-        QCOMPARE(date.text(), QString("  -  -    "));
         QCOMPARE(date.maxLength(), 10);
         QTest::keyClicks(&date, "05x12-2004");
         QCOMPARE(date.editText(), QString("05-12-2004"));
         QCOMPARE(date.cursorPosition(), 10);
         QTest::keyClick(&date, Qt::Key_Backspace);
         QTest::keyClick(&date, Qt::Key_Backspace);
-        QCOMPARE(date.editText(), QString("05-12-20__"));
         QTest::keyClick(&date, Qt::Key_Home);
         QTest::keyClick(&date, Qt::Key_Delete);
         QCOMPARE(date.text(), QString(" 5-12-20  "));
@@ -36,25 +30,17 @@ private slots:
         date.selectAll();
         QTest::keyClicks(&date, "3");
         QCOMPARE(date.editText(), QString("3_-__-____"));
-
-        MaskedEdit account("##9;1;_");
-        QTest::keyClicks(&account, "7");
-        QCOMPARE(account.text(), QString("7  "));
-        QVERIFY(!account.isBlank());
-        account.clear();
-        QCOMPARE(account.editText(), QString("___"));
+        date.clear();
+        QCOMPARE(date.editText(), QString("__-__-____"));
     }
 
-    void maskedEditPastesThroughTheMask()
+    void maskedEditPastesThroughTheMaskAndKeepsItsTextUnderANewOne()
     {
         MaskedEdit eu(">AA#############;1;_");
         QGuiApplication::clipboard()->setText("de123.456");
         QTest::keyClick(&eu, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(eu.editText(), QString("DE123456_______")); // the point is refused
-    }
 
-    void maskedEditKeepsItsTextUnderANewMask()
-    {
         MaskedEdit pesel("999999999;1;_");
         pesel.setText("123456789");
         pesel.setEditMask("99999999999;1;_");
@@ -65,97 +51,52 @@ private slots:
         QCOMPARE(pesel.text(), QString("123456789  ab"));
     }
 
-    void gridShowsTheTableAndKeepsItsLook()
+    void gridShowsSortsAndKeepsItsWidthsAndHeaderCursor()
     {
         StringGrid grid;
         grid.setColumnWidths({50, 423, 144});
         grid.setTable(sample(2));
         QCOMPARE(grid.rowCount(), 4);
-        QCOMPARE(grid.selectedRow(), 2);
         QCOMPARE(grid.model()->headerData(1, Qt::Horizontal).toString(), QString("Nazwa"));
         QCOMPARE(grid.model()->data(grid.model()->index(1, 1)).toString(), QString("Łukasz"));
-        QCOMPARE(grid.cell(1, 0), std::string("003"));
         QCOMPARE(grid.cell(9, 0), std::string());
-        QCOMPARE(grid.horizontalHeader()->sectionSize(1), 423);
-        QCOMPARE(grid.rowHeight(0), StringGrid::kRowHeight);
-        QCOMPARE(grid.selectionBehavior(), QAbstractItemView::SelectRows);
-
-        grid.setSelectedRow(0); // the header is never selected
-        QCOMPARE(grid.selectedRow(), -1);
-    }
-
-    void gridSortKeepsTheSelectedRow()
-    {
-        StringGrid grid;
-        grid.setColumnWidths({50, 423, 144});
-        grid.setTable(sample(3));
-        grid.sortRows(0, true);
-        QCOMPARE(grid.cell(1, 0), std::string("001"));
-        QCOMPARE(grid.cell(grid.selectedRow(), 1), std::string("Kowalski"));
         grid.sortRows(0, false);
         QCOMPARE(grid.cell(1, 0), std::string("003"));
-        QCOMPARE(grid.cell(grid.selectedRow(), 1), std::string("Kowalski"));
-        QCOMPARE(grid.horizontalHeader()->sectionSize(2), 144); // widths survive the reordering
-    }
+        QCOMPARE(grid.selectedRow(), 3);
+        QCOMPARE(grid.horizontalHeader()->sectionSize(1), 423); // widths survive the reordering
+        grid.setSelectedRow(0); // the header is never selected
+        QCOMPARE(grid.selectedRow(), -1);
 
-    void sortCursorOverTheFirstHeaderCells()
-    {
-        StringGrid grid;
-        grid.setColumnWidths({50, 423, 144});
-        grid.setTable(sample(1));
         const QCursor sortCursor(Qt::CrossCursor);
         grid.setHeaderCursor(&sortCursor, 2);
         QWidget* header = grid.horizontalHeader()->viewport();
-        const auto moveTo = [header](int x) {
+        const auto cursorAt = [header](int x) {
             QMouseEvent move(QEvent::MouseMove, QPointF(x, 5), header->mapToGlobal(QPointF(x, 5)), Qt::NoButton,
                              Qt::NoButton, Qt::NoModifier);
             QCoreApplication::sendEvent(header, &move);
+            return header->cursor().shape();
         };
-        moveTo(60); // "Nazwa"
-        QCOMPARE(header->cursor().shape(), Qt::CrossCursor);
-        moveTo(500); // "NIP"
-        QCOMPARE(header->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(cursorAt(60), Qt::CrossCursor); // "Nazwa"
+        QCOMPARE(cursorAt(500), Qt::ArrowCursor); // "NIP"
         grid.setHeaderCursor(nullptr, 2); // no cursor file
-        moveTo(10);
-        QCOMPARE(header->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(cursorAt(10), Qt::ArrowCursor);
     }
 
-    void enterInTheGridPressesNoButton()
-    {
-        QDialog dialog;
-        auto* grid = new StringGrid(&dialog);
-        auto* ok = new QPushButton("OK", &dialog);
-        ok->setDefault(true);
-        auto* layout = new QVBoxLayout(&dialog);
-        layout->addWidget(grid);
-        layout->addWidget(ok);
-        grid->setTable(sample(1));
-        QSignalSpy clicked(ok, &QPushButton::clicked);
-        QTest::keyClick(grid, Qt::Key_Return);
-        QCOMPARE(clicked.count(), 0);
-        QTest::keyClick(grid, Qt::Key_Escape); // Escape still reaches the dialog
-        QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    }
-
+    // Runs on showing and on coming back from another program, not when a
+    // message box of the program closes over the window.
     void activationRunsOnShowAndOnComingBack()
     {
         QDialog window;
         int runs = 0;
         new WindowActivation(&window, [&runs] { ++runs; });
-        window.show();
         QEvent activate(QEvent::WindowActivate);
+        window.show();
+        QCoreApplication::sendEvent(&window, &activate);
         QCoreApplication::sendEvent(&window, &activate);
         QCOMPARE(runs, 1);
-
-        // A message box of the program closing over the window.
-        QCoreApplication::sendEvent(&window, &activate);
-        QCOMPARE(runs, 1);
-
-        // The operator went to another program and came back.
         emit qApp->applicationStateChanged(Qt::ApplicationInactive);
         QCoreApplication::sendEvent(&window, &activate);
         QCOMPARE(runs, 2);
-
         window.hide();
         window.show();
         QCoreApplication::sendEvent(&window, &activate);

@@ -3,7 +3,6 @@
 #include "common/MaskedEdit.h"
 #include "common/cp1250.h"
 #include "common/file_io.h"
-#include "common/ui_messages.h"
 #include "forms/Binding.h"
 #include "forms/FocusMoves.h"
 #include "forms/Memo.h"
@@ -16,8 +15,7 @@
 #include "forms/TriStateBox.h"
 #include "forms/nip1_test_support.h"
 #include "ledger/ledger_test_files.h"
-#include "support/scripted_messages.h"
-#include "support/temp_dir.h"
+#include "support/ui_test_environment.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -71,22 +69,15 @@ std::string fileText(const char* name) { return readTextFile(name).value_or("<mi
 
 class EntryFramesTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<TempDir> dir;
-    ScriptedMessages messages;
+    std::unique_ptr<UiTestEnvironment<>> env;
 
 private slots:
     void init()
     {
-        dir = std::make_unique<TempDir>();
-        messages = ScriptedMessages{};
-        UiMessages::install(&messages);
+        env = std::make_unique<UiTestEnvironment<>>();
         appState() = AppState{};
     }
-    void cleanup()
-    {
-        UiMessages::install(nullptr);
-        dir.reset();
-    }
+    void cleanup() { env.reset(); }
 
     void aLocalityTypedInOneAddressIsOfferedByTheNext()
     {
@@ -115,7 +106,7 @@ private slots:
         QCOMPARE(second->z_poczta->text(), QString("Gdańsk"));
         QCOMPARE(fileText("slmiejsc.Rdx"), cp("NOWA WIEŚ\r\nNowa Wieś\r\n"));
         QCOMPARE(fileText("slkraj.Rdx"), std::string("NIEMCY\r\nPOLSKA\r\n"));
-        QVERIFY(messages.shown.empty());
+        QVERIFY(env->messages.shown.empty());
     }
 
     void aWordListThatCannotBeWrittenIsReportedAndKeptInMemory()
@@ -127,8 +118,8 @@ private slots:
         moveFocus(address->c_woj);
         address->c_woj->setEditText("BAWARIA");
         moveFocus(host.outside);
-        QCOMPARE(messages.shown.size(), std::size_t(1));
-        QCOMPARE(messages.shown[0].kind, std::string("error"));
+        QCOMPARE(env->messages.shown.size(), std::size_t(1));
+        QCOMPARE(env->messages.shown[0].kind, std::string("error"));
         QVERIFY(itemsOf(address->c_woj).contains("BAWARIA"));
     }
 
@@ -199,7 +190,8 @@ private slots:
         moveFocus(date);
         date->setText(typed);
         moveFocus(towardsCancel ? static_cast<QWidget*>(host.cancel) : host.outside);
-        QCOMPARE(messages.texts(), refused ? std::vector<std::string>{"Niepoprawna data"} : std::vector<std::string>{});
+        const std::vector<std::string> refusal = {"Niepoprawna data"};
+        QCOMPARE(env->messages.texts(), refused ? refusal : std::vector<std::string>{});
         QCOMPARE(QApplication::focusWidget() == date, refused);
     }
 
@@ -217,13 +209,13 @@ private slots:
     void theThreeStateBoxCyclesThroughNotStated()
     {
         TriStateBox box("bilans", nullptr);
-        QCOMPARE(box.checkState(), Qt::PartiallyChecked);
-        box.click();
-        QCOMPARE(box.checkState(), Qt::Unchecked);
-        box.click();
-        QCOMPARE(box.checkState(), Qt::Checked);
-        box.click();
-        QCOMPARE(box.checkState(), Qt::PartiallyChecked);
+        QList<Qt::CheckState> states = {box.checkState()};
+        for (int click = 0; click < 3; ++click) {
+            box.click();
+            states << box.checkState();
+        }
+        const QList<Qt::CheckState> cycle = {Qt::PartiallyChecked, Qt::Unchecked, Qt::Checked, Qt::PartiallyChecked};
+        QCOMPARE(states, cycle);
     }
 
     // Conversions the NIP-1 editor does not use; the editor's tests cover the rest.

@@ -3,7 +3,6 @@
 #include "common/file_io.h"
 #include "common/io_error.h"
 #include "common/modal_runner.h"
-#include "common/ui_messages.h"
 #include "forms/EditorDialog.h"
 #include "forms/Memo.h"
 #include "forms/RadioGroup.h"
@@ -18,7 +17,7 @@
 #include "ledger/ledger_access.h"
 #include "ledger/ledger_test_files.h"
 #include "print/Tf_wydr.h"
-#include "support/scripted_messages.h"
+#include "support/ui_test_environment.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -38,12 +37,13 @@ namespace {
 constexpr int kAccount = 5;
 const char* const kAccountText = "005";
 
+// The editor shown as the active window; a window that never became active
+// fails the test without stopping it.
 std::unique_ptr<Tpdlg_nip1> openEditor(int mode, const std::string& account = kAccountText)
 {
     auto d = std::make_unique<Tpdlg_nip1>();
     d->prepare(account, "KOWALSKI JAN", "NIP-1    " + QString::fromStdString(account) + " KOWALSKI JAN", mode);
-    if (!showActive(d.get()))
-        return nullptr;
+    QTest::qVerify(showActive(d.get()), "showActive", "the editor is the active window", __FILE__, __LINE__);
     return d;
 }
 
@@ -111,28 +111,20 @@ QStringList fillEveryControl(Tpdlg_nip1& d)
 
 class Nip1EditorTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<TempDir> dir;
-    ScriptedMessages messages;
+    std::unique_ptr<UiTestEnvironment<>> env;
 
 private slots:
     void init()
     {
-        dir = std::make_unique<TempDir>();
-        messages = ScriptedMessages{};
-        UiMessages::install(&messages);
+        env = std::make_unique<UiTestEnvironment<>>();
         appState() = AppState{};
         makeNipFile(kAccount + 2);
     }
-    void cleanup()
-    {
-        UiMessages::install(nullptr);
-        dir.reset();
-    }
+    void cleanup() { env.reset(); }
 
     void aNewRecordSavedAtOnceHoldsTheDefaults()
     {
         auto d = openEditor(EditorDialog::NewRecord);
-        QVERIFY(d);
         d->kl_okClick();
         QCOMPARE(d->result(), int(QDialog::Accepted));
 
@@ -152,13 +144,12 @@ private slots:
             setStr(expected, block / address_block::country, "POLSKA");
         QCOMPARE(storedNipRecord(kAccount), expected);
         QCOMPARE(buffer(), expected);
-        QVERIFY(messages.shown.empty());
+        QVERIFY(env->messages.shown.empty());
     }
 
     void aFullRecordSurvivesReloadingUnchanged()
     {
         auto first = openEditor(EditorDialog::NewRecord);
-        QVERIFY(first);
         const QStringList typed = fillEveryControl(*first);
         first->kl_okClick();
         const std::vector<unsigned char> saved = storedNipRecord(kAccount);
@@ -179,11 +170,10 @@ private slots:
         makeNipFile(kAccount + 2);
         std::copy(saved.begin(), saved.end(), recordBuffer(KindRejfor).begin());
         auto second = openEditor(EditorDialog::Update);
-        QVERIFY(second);
         QCOMPARE(second->m_nip->text(), QString("123-456-78-90"));
         second->kl_okClick();
         QCOMPARE(storedNipRecord(kAccount), saved);
-        QVERIFY(messages.shown.empty());
+        QVERIFY(env->messages.shown.empty());
     }
 
     void storedTextsComeBackAsShown_data()
@@ -199,7 +189,6 @@ private slots:
         QFETCH(QString, nip);
         QFETCH(QString, shown);
         auto first = openEditor(EditorDialog::NewRecord);
-        QVERIFY(first);
         first->m_nip->setText(nip);
         first->c_rodz_dok_t->setEditText("");
         first->m_dur->setText("31-02-2005");
@@ -213,7 +202,6 @@ private slots:
         QCOMPARE(getU8(saved, nip::attach_b_count), std::uint8_t(0)); // a blank count stores 0
 
         auto second = openEditor(EditorDialog::Update);
-        QVERIFY(second);
         QCOMPARE(second->m_nip->text().trimmed(), shown);
         QCOMPARE(second->c_rodz_dok_t->currentText(), QString("DOWÓD OSOBISTY"));
         QCOMPARE(second->m_dur->editText(), QString("__-__-____"));
@@ -233,10 +221,9 @@ private slots:
         setU8(taxpayer, ledger::office_index, 1);
         setU8(taxpayer, ledger::other_records_flag, 1);
         ledger.save();
-        QVERIFY(LookupLedgerAccount(kAccountText, messages));
+        QVERIFY(LookupLedgerAccount(kAccountText, env->messages));
 
         auto d = openEditor(EditorDialog::FromLedger);
-        QVERIFY(d);
         QCOMPARE(d->m_nip->text(), QString("123-456-78-90"));
         QCOMPARE(d->z_nazwisko->text(), QString("KOWALSKI"));
         QCOMPARE(d->z_imie1->text(), QString("JAN"));
@@ -253,7 +240,7 @@ private slots:
         d->kl_okClick();
         QCOMPARE(d->result(), int(QDialog::Accepted));
         QCOMPARE(getStr(storedNipRecord(kAccount), nip::surname), std::string("KOWALSKI"));
-        QVERIFY(messages.shown.empty());
+        QVERIFY(env->messages.shown.empty());
     }
 
     void aLedgerAccountOutsideTheLedgerClosesTheEditor()
@@ -261,7 +248,7 @@ private slots:
         LedgerTestFile ledger(3);
         ledger.taxpayer(2, "2");
         ledger.save();
-        QVERIFY(LookupLedgerAccount("2", messages));
+        QVERIFY(LookupLedgerAccount("2", env->messages));
         setStr(currentTaxpayer(), ledger::account_no, "9");
 
         Tpdlg_nip1 d;
@@ -269,14 +256,13 @@ private slots:
         d.show();
         QTRY_VERIFY(!d.isVisible());
         QCOMPARE(d.result(), int(QDialog::Rejected));
-        QCOMPARE(messages.texts(),
+        QCOMPARE(env->messages.texts(),
                  std::vector<std::string>{"Konto 9 jest poza zbiorem podatników. Zgłoszenie nie zostanie zapisane."});
     }
 
     void thePurposeAndTheOfficeChangeShowTheirBoxes()
     {
         auto d = openEditor(EditorDialog::NewRecord);
-        QVERIFY(d);
         QVERIFY(!d->g_zm_us->isHidden());
         QVERIFY(d->c_pop_us->isHidden() && d->e_pop_us->isHidden());
         QCOMPARE(d->r_plec->itemIndex(), 0);
@@ -293,7 +279,6 @@ private slots:
         setU8(recordBuffer(KindRejfor), nip::purpose, 0);
         setU8(recordBuffer(KindRejfor), nip::office_changed, 7);
         auto reopened = openEditor(EditorDialog::Update);
-        QVERIFY(reopened);
         QCOMPARE(reopened->r_przez_form->itemIndex(), -1);
         QVERIFY(!reopened->g_zm_us->isHidden());
         QVERIFY(reopened->rb_us->isChecked());
@@ -303,7 +288,6 @@ private slots:
     void aPlaceOfBusinessWithoutVoivodeshipLosesItsReason()
     {
         auto d = openEditor(EditorDialog::NewRecord);
-        QVERIFY(d);
         d->r_pow_zgl_adr2->setItemIndex(0);
         focusOn(*d, d->fr_adr_dz2->z_ul);
         d->fr_adr_dz2->z_ul->setText("Długa");
@@ -332,20 +316,18 @@ private slots:
     void anImpossibleBirthDateIsRefusedUnlessLeavingForCancel()
     {
         auto d = openEditor(EditorDialog::NewRecord);
-        QVERIFY(d);
         focusOn(*d, d->m_dur);
         d->m_dur->setText("30-02-2004");
         moveFocus(d->z_mur);
-        QCOMPARE(messages.texts(), std::vector<std::string>{"Niepoprawna data"});
+        QCOMPARE(env->messages.texts(), std::vector<std::string>{"Niepoprawna data"});
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(d->m_dur));
         moveFocus(d->kl_anuluj);
-        QCOMPARE(messages.shown.size(), std::size_t(1));
+        QCOMPARE(env->messages.shown.size(), std::size_t(1));
     }
 
     void theActivityMemoKeepsThreeLinesOfThirty()
     {
         auto d = openEditor(EditorDialog::NewRecord);
-        QVERIFY(d);
         const QString line35 = QString(30, 'A') + "BCDEF";
         d->fr_dzial1->m_dzial->setPlainText(line35 + "\nB\nC\nD");
         QCOMPARE(d->fr_dzial1->m_dzial->lines().size(), 4);
@@ -356,22 +338,20 @@ private slots:
         QCOMPARE(getStr(saved, nip::activity_desc_3), std::string("C"));
 
         auto reopened = openEditor(EditorDialog::Update);
-        QVERIFY(reopened);
         QCOMPARE(reopened->fr_dzial1->m_dzial->lines(), (QStringList{QString(30, 'A'), "B", "C"}));
     }
 
     void aFailedWriteKeepsTheDialogAndTheEntries()
     {
         auto d = openEditor(EditorDialog::NewRecord);
-        QVERIFY(d);
         d->z_nazwisko->setText("NOWAK");
         const std::vector<unsigned char> before = buffer();
         ioFaults().failOpenPath = "REJFOR.Rdx";
         ioFaults().failOpenCode = IoError::AccessDenied;
         d->kl_okClick();
-        QCOMPARE(messages.shown.size(), std::size_t(1));
-        QCOMPARE(messages.shown[0].kind, std::string("error"));
-        QCOMPARE(messages.shown[0].text, IoError::textFor(IoError::AccessDenied));
+        QCOMPARE(env->messages.shown.size(), std::size_t(1));
+        QCOMPARE(env->messages.shown[0].kind, std::string("error"));
+        QCOMPARE(env->messages.shown[0].text, IoError::textFor(IoError::AccessDenied));
         QVERIFY(d->isVisible());
         QCOMPARE(d->z_nazwisko->text(), QString("NOWAK"));
         QCOMPARE(buffer(), before);
@@ -394,9 +374,8 @@ private slots:
     {
         const std::vector<unsigned char> file = fileBytes("REJFOR.Rdx");
         auto d = openEditor(EditorDialog::NewRecord, "ABC");
-        QVERIFY(d);
         d->kl_okClick();
-        QCOMPARE(messages.texts(),
+        QCOMPARE(env->messages.texts(),
                  std::vector<std::string>{"Konto ABC nie jest dodatnią liczbą. Zgłoszenie nie zostało zapisane."});
         QVERIFY(d->isVisible());
         QCOMPARE(fileBytes("REJFOR.Rdx"), file);
@@ -407,12 +386,10 @@ private slots:
         const std::vector<unsigned char> file = fileBytes("REJFOR.Rdx");
         const std::vector<unsigned char> before = buffer();
         auto d = openEditor(EditorDialog::NewRecord);
-        QVERIFY(d);
         d->z_nazwisko->setText("NOWAK");
         QTest::keyClick(d.get(), Qt::Key_Escape);
         QCOMPARE(d->result(), int(QDialog::Rejected));
         auto other = openEditor(EditorDialog::NewRecord);
-        QVERIFY(other);
         other->kl_anuluj->click();
         QCOMPARE(other->result(), int(QDialog::Rejected));
         QCOMPARE(buffer(), before);
@@ -447,7 +424,6 @@ private slots:
         int asked = 0;
         EditorDialog::setHelpHandler([&asked] { ++asked; });
         auto d = openEditor(EditorDialog::NewRecord);
-        QVERIFY(d);
         d->kl_pomoc->click();
         EditorDialog::setHelpHandler({});
         QCOMPARE(asked, 1);

@@ -46,14 +46,10 @@ TEST(Real6, RoundsToTheNearestValueCarryingIntoTheExponent)
     EXPECT_EQ(encode(2.0 - std::ldexp(1.0, -45)), encode(2.0));
 }
 
-TEST(Real6, ZeroExponentIsZeroWhateverTheFraction)
+TEST(Real6, OutOfRangeValuesStoreTheNearestRepresentableAndZeroExponentReadsZero)
 {
-    const Real6Bytes b{0, 0x12, 0x34, 0x56, 0x78, 0x9A};
-    EXPECT_EQ(Real6ToDouble(b.data()), 0.0);
-}
-
-TEST(Real6, OutOfRangeValuesStoreTheNearestRepresentable)
-{
+    const Real6Bytes zeroExponent{0, 0x12, 0x34, 0x56, 0x78, 0x9A};
+    EXPECT_EQ(Real6ToDouble(zeroExponent.data()), 0.0);
     const Real6Bytes largest{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F};
     EXPECT_EQ(encode(1e300), largest);
     EXPECT_EQ(encode(std::numeric_limits<double>::infinity()), largest);

@@ -24,6 +24,16 @@ namespace {
 
 const Date4 kToday{2005, 3, 14};
 
+// A ledger text and what one form field holds after the pre-fill.
+struct Copy {
+    Field from;
+    std::string text;
+    Field to;
+    std::string expected;
+};
+
+bool prefillNip1(Messenger& m) { return PrefillNip(1, m); }
+
 struct PrefillTest : ::testing::Test {
     TempDir dir;
     ScriptedMessages messages;
@@ -53,31 +63,47 @@ struct PrefillTest : ::testing::Test {
         setStr(r, ledger::surname, surname);
         return r;
     }
-    Bytes company(int n, std::string_view fullName)
+    Bytes company(int n, std::string_view fullName, std::int32_t partnerLink = 0)
     {
         Bytes r = ledgerFile.taxpayer(n, std::to_string(n));
         setStr(r, ledger::full_name, fullName);
+        setI32(r, ledger::partner_link, partnerLink);
         return r;
     }
-    // Saves the ledger and makes record n the current taxpayer.
-    void choose(int n)
+    // A partnership at record 1 whose partner chain starts at record 10.
+    void partnership(std::uint8_t businessForm)
+    {
+        setU8(company(1, "Firma", 10), ledger::business_form, businessForm);
+    }
+    // Saves the ledger, makes record n the current taxpayer and fills the
+    // kind's buffer with a pattern; returns that buffer as it was.
+    std::vector<std::uint8_t> choose(int n, int kind = KindRejfor)
     {
         ledgerFile.save();
-        ASSERT_TRUE(LookupLedgerAccount(std::to_string(n), messages));
+        EXPECT_TRUE(LookupLedgerAccount(std::to_string(n), messages));
+        std::ranges::fill(recordBuffer(kind), 0x5A);
+        return snapshot(kind);
     }
-    std::vector<std::uint8_t> snapshot(int kind) const
+    static std::vector<std::uint8_t> snapshot(int kind)
     {
         Bytes b = recordBuffer(kind);
         return {b.begin(), b.end()};
     }
-    void fillWithPattern(int kind) { std::ranges::fill(recordBuffer(kind), 0x5A); }
+    // Writes the copies' texts into taxpayer n, pre-fills the kind's buffer
+    // from it and checks every target field; returns the buffer.
+    Bytes fill(int n, int kind, bool (*prefill)(Messenger&), std::initializer_list<Copy> copies)
+    {
+        for (const Copy& c : copies)
+            setStr(ledgerFile.record(n), c.from, c.text);
+        choose(n, kind);
+        EXPECT_TRUE(prefill(messages));
+        EXPECT_TRUE(messages.shown.empty());
+        const Bytes r = recordBuffer(kind);
+        for (const Copy& c : copies)
+            EXPECT_EQ(getStr(r, c.to), c.expected) << c.to.name;
+        return r;
+    }
 };
-
-void expectKept(ConstBytes now, ConstBytes before, std::initializer_list<Field> fields)
-{
-    for (const Field& f : fields)
-        EXPECT_TRUE(std::equal(now.begin() + f.offset, now.begin() + f.end(), before.begin() + f.offset)) << f.name;
-}
 
 std::string partnerName(int k) { return getStr(recordBuffer(KindRejfor), nip::partners.item(k) / partner_entry::name); }
 
@@ -89,9 +115,7 @@ TEST(Split3, SplitsTwoWordsAndKeepsTheRestAsStored)
     } cases[] = {
         {"Kowalski Jan Maria", {"Kowalski", "Jan", "Maria"}},
         {"Kowalski", {"Kowalski", "", ""}},
-        {"Kowalski Jan Maria  Anna", {"Kowalski", "Jan", "Maria  Anna"}},
-        {"   Nowak    Ewa   Zofia ", {"Nowak", "Ewa", "Zofia "}},
-        {"", {"", "", ""}},
+        {"   Nowak    Ewa   Zofia  Anna ", {"Nowak", "Ewa", "Zofia  Anna "}},
         {"Abcdefghij Abcdefghij Abcdefghij Abcdefghij", {"Abcdefghij", "Abcdefghij", "Abcdefghij Abcdefg"}},
     };
     for (const auto& c : cases)
@@ -100,69 +124,41 @@ TEST(Split3, SplitsTwoWordsAndKeepsTheRestAsStored)
 
 TEST_F(PrefillTest, NipOneCarriesTheLedgerTaxpayer)
 {
-    Bytes t = person(3, cp("kowalski jan maria ewa"));
-    setStr(t, ledger::nip, "123-456-78-90");
+    Bytes t = person(3, "");
     setU8(t, ledger::office_index, 1);
-    setStr(t, ledger::full_name, cp("zakład ślusarski"));
-    setStr(t, ledger::regon, "12345678 ");
-    setDate(t, ledger::register_date, Date4{99, 5, 6});
-    setStr(t, ledger::seat_street, cp("źródlana"));
-    setStr(t, ledger::seat_county, cp("kielecki"));
-    setStr(t, ledger::home_locality, cp("łódź"));
-    setDate(t, ledger::start_date, Date4{2001, 2, 3});
-    setStr(t, ledger::activity_desc, std::string(30, 'a') + std::string(25, 'b'));
-    setStr(t, ledger::bank_name, cp("bank śląski"));
-    setStr(t, ledger::bank_account_no, "pl 12 34");
-    setStr(t, ledger::pesel, "60010112345");
-    setStr(t, ledger::mother_name, cp("jadwiga"));
     setDate(t, ledger::birth_date, Date4{60, 1, 1});
-    choose(3);
-    Bytes r = recordBuffer(KindRejfor);
-    setStr(r, nip::activity_desc_3, "old");
-
-    ASSERT_TRUE(PrefillNip(1, messages));
-    EXPECT_TRUE(messages.shown.empty());
-    const struct {
-        Field field;
-        std::string text;
-    } texts[] = {
-        {nip::account_no, "3"},
-        {nip::nip, "1234567890"},
-        {nip::tax_office, cp("URZĄD SKARBOWY W KIELCACH")},
-        {nip::full_name, cp("ZAKŁAD ŚLUSARSKI")},
-        {nip::regon, "12345678 "},
-        {nip::seat_addr / address_block::street, cp("ŹRÓDLANA")},
-        {nip::seat_addr / address_block::county, "KIELECKI"},
-        {nip::activity_desc_1, std::string(30, 'A')},
-        {nip::activity_desc_2, std::string(25, 'B')},
-        {nip::activity_desc_3, ""},
-        {nip::bank1 / bank_block::bank_name, cp("BANK ŚLĄSKI")},
-        {nip::bank1 / bank_block::number, "PL 12 34"},
-        {nip::bank1 / bank_block::holder, cp("ZAKŁAD ŚLUSARSKI")},
-        {nip::office_nip, "526-000-12-46"},
-        {nip::office_name, cp("BIURO RACHUNKOWE \"ŻAK\" SPÓŁKA CYWILNA")},
-        {nip::declarant_surname, "KOWALSKI"},
-        {nip::declarant_first_name, "JAN"},
-        {nip::surname, "KOWALSKI"},
-        {nip::first_name, "JAN"},
-        {nip::second_name, "MARIA EWA"},
-        {nip::pesel, "60010112345"},
-        {nip::mother_name, "JADWIGA"},
-        {nip::reg_addr / address_block::locality, cp("ŁÓDŹ")},
-    };
-    for (const auto& e : texts)
-        EXPECT_EQ(getStr(r, e.field), e.text) << e.field.name;
+    const std::string name = cp("kowalski jan maria ewa");
+    const Bytes r = fill(3, KindRejfor, prefillNip1, {
+        {ledger::nip, "123-456-78-90", nip::nip, "1234567890"},
+        {ledger::full_name, cp("zakład ślusarski"), nip::full_name, cp("ZAKŁAD ŚLUSARSKI")},
+        {ledger::full_name, cp("zakład ślusarski"), nip::bank1 / bank_block::holder, cp("ZAKŁAD ŚLUSARSKI")},
+        {ledger::regon, "12345678 ", nip::regon, "12345678 "},
+        {ledger::seat_street, cp("źródlana"), nip::seat_addr / address_block::street, cp("ŹRÓDLANA")},
+        {ledger::seat_street, cp("źródlana"), nip::site1_addr / address_block::street, cp("ŹRÓDLANA")},
+        {ledger::home_locality, cp("łódź"), nip::reg_addr / address_block::locality, cp("ŁÓDŹ")},
+        {ledger::activity_desc, std::string(30, 'a') + "bb", nip::activity_desc_1, std::string(30, 'A')},
+        {ledger::activity_desc, std::string(30, 'a') + "bb", nip::activity_desc_2, "BB"},
+        {ledger::bank_account_no, "pl 12 34", nip::bank1 / bank_block::number, "PL 12 34"},
+        {ledger::surname, name, nip::declarant_surname, "KOWALSKI"},
+        {ledger::surname, name, nip::surname, "KOWALSKI"},
+        {ledger::surname, name, nip::first_name, "JAN"},
+        {ledger::surname, name, nip::second_name, "MARIA EWA"},
+        {ledger::pesel, "60010112345", nip::pesel, "60010112345"},
+        {ledger::mother_name, cp("jadwiga"), nip::mother_name, "JADWIGA"},
+    });
+    EXPECT_EQ(getStr(r, nip::account_no), "3");
+    EXPECT_EQ(getStr(r, nip::tax_office), cp("URZĄD SKARBOWY W KIELCACH"));
+    EXPECT_EQ(getStr(r, nip::activity_desc_3), "");
+    EXPECT_EQ(getStr(r, nip::office_nip), "526-000-12-46");
+    EXPECT_EQ(getStr(r, nip::office_name), cp("BIURO RACHUNKOWE \"ŻAK\" SPÓŁKA CYWILNA"));
     EXPECT_EQ(getU8(r, nip::form_type), 1);
     EXPECT_EQ(getU8(r, nip::purpose), 2);
-    EXPECT_EQ(getU8(r, nip::accounting_kind), 2);
-    EXPECT_EQ(getU8(r, nip::accounting_keeper), 1);
-    EXPECT_EQ(getDate(r, nip::register_date), (Date4{99, 5, 6}));
-    EXPECT_EQ(getDate(r, nip::activity_date), (Date4{2001, 2, 3}));
     EXPECT_EQ(getDate(r, nip::birth_date), (Date4{60, 1, 1}));
     EXPECT_EQ(getDate(r, nip::fill_date), kToday);
-    for (const Field& copy : {nip::records_addr, nip::site1_addr})
-        EXPECT_TRUE(std::equal(r.begin() + copy.offset, r.begin() + copy.end(), r.begin() + nip::seat_addr.offset))
-            << copy.name;
+    // Fields it does not name, and characters past a string's new length,
+    // keep what the buffer held.
+    EXPECT_EQ(r[nip::pkd_code.offset], 0x5A);
+    EXPECT_EQ(r[nip::surname.offset + 9], 0x5A);
 }
 
 TEST_F(PrefillTest, LedgerLettersArriveAsCapitalsOfCodePage1250)
@@ -182,11 +178,6 @@ TEST_F(PrefillTest, LedgerLettersArriveAsCapitalsOfCodePage1250)
         // The county is taken without the ledger's letter coding.
         EXPECT_EQ(getStr(r, nip::reg_addr / address_block::county), cp1250::upper(ToLedgerText(cp("łódź"), mode)));
     }
-    SetLetterMode(2);
-    person(5, "\x9e" "wiat");
-    choose(5);
-    ASSERT_TRUE(PrefillVatR(messages));
-    EXPECT_EQ(getStr(recordBuffer(KindVatr), vatr::name), cp("ŚWIAT "));
 }
 
 TEST_F(PrefillTest, TaxOfficeFollowsTheSecondOfficeFlag)
@@ -198,7 +189,6 @@ TEST_F(PrefillTest, TaxOfficeFollowsTheSecondOfficeFlag)
         {0, 1, 2, cp("URZĄD SKARBOWY W KIELCACH")},
         {1, 1, 2, cp("DRUGI URZĄD SKARBOWY W ŁODZI")},
         {7, 2, 1, cp("URZĄD SKARBOWY W KIELCACH")},
-        {0, 3, 1, ""},
         {1, 1, 0, ""},
     };
     for (const auto& c : cases) {
@@ -212,41 +202,22 @@ TEST_F(PrefillTest, TaxOfficeFollowsTheSecondOfficeFlag)
     }
 }
 
-TEST_F(PrefillTest, NipOneKeepsFieldsItDoesNotName)
-{
-    person(2, "Nowak Ewa");
-    choose(2);
-    fillWithPattern(KindRejfor);
-    const auto before = snapshot(KindRejfor);
-    ASSERT_TRUE(PrefillNip(1, messages));
-    expectKept(recordBuffer(KindRejfor), before,
-               {nip::office_changed, nip::prev_tax_office, nip::activity_date_kind, nip::foreign_id1_country,
-                nip::foreign_id1_purpose, nip::foreign_id2_number, nip::pkd_code, nip::ekd_code,
-                nip::refund_to_account1, nip::bank1 / bank_block::closed, nip::bank2, nip::bank3, nip::bank4,
-                nip::site1_reason, nip::site2_reason, nip::site2_addr, nip::site3_reason, nip::site3_addr,
-                nip::attach_a_count, nip::attach_b_count, nip::attach_c_count, nip::attach_d_count,
-                nip::nip3_registered_since, nip::nip3_resident_since, nip::reserved_2373, nip::sex,
-                nip::family_name, nip::id_doc_kind, nip::id_doc_no, nip::citizenship, nip::corr_to_residence,
-                nip::res_addr, nip::pers_bank, nip::special_status, nip::corr_to_seat, nip::reserved_3302});
-    // Characters past a string's new length stay as they were.
-    EXPECT_EQ(recordBuffer(KindRejfor)[nip::surname.offset + 6], 0x5A);
-}
-
+// A partnership (business form 2 or more) takes its chain of partners;
+// attach_d_count is kept when no partner is taken.
 TEST_F(PrefillTest, NipTwoTakesAtMostSixChainedPartners)
 {
     const struct {
+        std::uint8_t businessForm;
         int partners;
+        int taken;
         std::uint8_t attachments;
-    } cases[] = {{0, 9}, {1, 1}, {3, 1}, {4, 2}, {6, 2}, {7, 2}};
+    } cases[] = {{2, 0, 0, 9}, {2, 1, 1, 1}, {2, 3, 3, 1}, {2, 4, 4, 2}, {3, 7, 6, 2}, {0, 2, 0, 9}, {1, 2, 0, 9}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.partners);
-        Bytes firm = company(1, "Firma");
-        setU8(firm, ledger::business_form, 2);
-        setI32(firm, ledger::partner_link, c.partners > 0 ? 10 : 0);
-        for (int p = 0; p < c.partners; ++p) {
-            Bytes partner = company(10 + p, cp("Wspólnik ") + std::to_string(p + 1));
-            setI32(partner, ledger::partner_link, p + 1 < c.partners ? 11 + p : -1);
-        }
+        SCOPED_TRACE(testing::Message() << int(c.businessForm) << '/' << c.partners);
+        setU8(company(1, "Firma", c.partners > 0 ? 10 : 0), ledger::business_form, c.businessForm);
+        for (int p = 0; p < c.partners; ++p)
+            company(10 + p, cp("Wspólnik ") + std::to_string(p + 1), p + 1 < c.partners ? 11 + p : -1);
+        setStr(partnerRecord(), ledger::full_name, "before");
         choose(1);
         ClearRecord(KindRejfor);
         setU8(recordBuffer(KindRejfor), nip::attach_d_count, 9);
@@ -254,30 +225,22 @@ TEST_F(PrefillTest, NipTwoTakesAtMostSixChainedPartners)
         const Bytes r = recordBuffer(KindRejfor);
         EXPECT_EQ(getU8(r, nip::attach_d_count), c.attachments);
         for (int k = 0; k < 6; ++k) {
-            const bool taken = k < c.partners;
+            const bool taken = k < c.taken;
             EXPECT_EQ(getU8(r, nip::partners.item(k) / partner_entry::reason), taken ? 3 : 0) << k;
             EXPECT_EQ(partnerName(k), taken ? cp("WSPÓLNIK ") + std::to_string(k + 1) : "") << k;
         }
         EXPECT_EQ(getU8(r, nip::nip2_org_form), 3);
-        EXPECT_EQ(getU8(r, nip::nip2_flag_balance_sheet), 2);
-        if (c.partners > 0) {
-            EXPECT_EQ(getStr(partnerRecord(), ledger::full_name),
-                      cp("Wspólnik ") + std::to_string(std::min(c.partners, 6)));
-        }
+        EXPECT_EQ(getStr(partnerRecord(), ledger::full_name),
+                  c.taken > 0 ? cp("Wspólnik ") + std::to_string(c.taken) : "before");
     }
 }
 
 TEST_F(PrefillTest, PartnerEntriesDescribePersonsAndFirms)
 {
-    Bytes firm = company(1, "Firma");
-    setU8(firm, ledger::business_form, 3);
-    setI32(firm, ledger::partner_link, 10);
-
+    partnership(3);
     Bytes undated = person(10, cp("nowak ewa"));
-    setStr(undated, ledger::nip, "");
     setStr(undated, ledger::pesel, "70010112345");
     setStr(undated, ledger::home_street, cp("łąkowa"));
-    setStr(undated, ledger::seat_street, "wrong");
     setI32(undated, ledger::partner_link, 11);
 
     Bytes dated = person(11, "Lis");
@@ -285,21 +248,17 @@ TEST_F(PrefillTest, PartnerEntriesDescribePersonsAndFirms)
     setStr(dated, ledger::nip, "123-456-78-90");
     setI32(dated, ledger::partner_link, 12);
 
-    Bytes other = company(12, cp("spółka z o.o."));
-    setStr(other, ledger::surname, "wrong");
+    Bytes other = company(12, cp("spółka z o.o."), 13);
     setStr(other, ledger::nip, "1234567890");
     setStr(other, ledger::regon, "987654321");
     setStr(other, ledger::seat_street, "polna");
-    setI32(other, ledger::partner_link, 13);
 
     Bytes ownNip = company(13, "Grupa");
     setU8(ownNip, ledger::taxpayer_kind, 2);
     setStr(ownNip, ledger::nip, "PL 123-45");
     setU8(ownNip, ledger::second_office_flag, 1);
 
-    choose(1);
-    // Stale values of an earlier form must not survive under a new partner.
-    setStr(recordBuffer(KindRejfor), nip::partners.item(0) / partner_entry::nip, "999-999-99-99");
+    choose(1); // stale values of an earlier form must not survive under a new partner
     ASSERT_TRUE(PrefillNip(2, messages));
 
     namespace pe = partner_entry;
@@ -325,48 +284,23 @@ TEST_F(PrefillTest, PartnerEntriesDescribePersonsAndFirms)
     EXPECT_EQ(getU8(r, nip::attach_d_count), 2);
 }
 
-TEST_F(PrefillTest, PartnershipFormBelowTwoLeavesPartnersAlone)
-{
-    for (const std::uint8_t form : {0, 1}) {
-        Bytes firm = company(1, "Firma");
-        setU8(firm, ledger::business_form, form);
-        setI32(firm, ledger::partner_link, 10);
-        company(10, "Wspólnik");
-        choose(1);
-        fillWithPattern(KindRejfor);
-        const auto before = snapshot(KindRejfor);
-        ASSERT_TRUE(PrefillNip(2, messages));
-        expectKept(recordBuffer(KindRejfor), before,
-                   {nip::partners, nip::attach_d_count, nip::nip2_legal_form, nip::reserved_2419,
-                    nip::nip2_special_form_code, nip::nip2_flag_bank, nip::nip2_flag_activity_centre,
-                    nip::nip2_parent_full_name, nip::nip2_parent_seat_addr, nip::site3_addr});
-    }
-}
-
 TEST_F(PrefillTest, LoopingChainEndsAfterSixEntries)
 {
-    Bytes firm = company(1, "Firma");
-    setU8(firm, ledger::business_form, 2);
-    setI32(firm, ledger::partner_link, 10);
-    setI32(company(10, "A"), ledger::partner_link, 11);
-    setI32(company(11, "B"), ledger::partner_link, 10);
+    partnership(2);
+    company(10, "A", 11);
+    company(11, "B", 10);
     choose(1);
     ASSERT_TRUE(PrefillNip(2, messages));
     for (int k = 0; k < 6; ++k)
         EXPECT_EQ(partnerName(k), k % 2 == 0 ? "A" : "B") << k;
-    EXPECT_EQ(getU8(recordBuffer(KindRejfor), nip::attach_d_count), 2);
 }
 
 TEST_F(PrefillTest, LinkOutsideTheLedgerRaisesAndChangesNothing)
 {
-    Bytes firm = company(1, "Firma");
-    setU8(firm, ledger::business_form, 2);
-    setI32(firm, ledger::partner_link, 10);
-    setI32(company(10, "A"), ledger::partner_link, 20); // one past the last record
+    partnership(2);
+    company(10, "A", 20); // one past the last record
     setStr(partnerRecord(), ledger::full_name, "before");
-    choose(1);
-    fillWithPattern(KindRejfor);
-    const auto before = snapshot(KindRejfor);
+    const auto before = choose(1);
     try {
         PrefillNip(2, messages);
         FAIL() << "a link outside the ledger must raise";
@@ -390,10 +324,8 @@ TEST_F(PrefillTest, ForeignAccountIsRefusedWithNothingWritten)
     };
     for (const auto& c : cases) {
         ledgerFile.taxpayer(4, c.account); // record 4 holds a foreign account text
-        choose(4);
+        const auto before = choose(4, c.kind);
         messages.shown.clear();
-        fillWithPattern(c.kind);
-        const auto before = snapshot(c.kind);
         EXPECT_FALSE(c.prefill(messages)) << c.account;
         EXPECT_EQ(messages.texts(), std::vector<std::string>{"Konto " + c.account +
                                                              " jest poza zbiorem podatników. Zgłoszenie nie "
@@ -404,103 +336,69 @@ TEST_F(PrefillTest, ForeignAccountIsRefusedWithNothingWritten)
 
 TEST_F(PrefillTest, VatRTakesSeatOrHomeByTaxpayerKind)
 {
-    Bytes firm = company(2, cp("hurtownia łąka"));
-    setStr(firm, ledger::short_name, cp("łąka"));
-    setStr(firm, ledger::regon, "123456789");
-    setStr(firm, ledger::nip, "526-10-20-300");
+    Bytes firm = company(2, "");
     setDate(firm, ledger::start_date, Date4{1998, 4, 1});
-    setDate(firm, ledger::birth_date, Date4{1950, 1, 1});
-    setStr(firm, ledger::seat_locality, "radom");
-    setStr(firm, ledger::home_locality, "wrong");
     setU8(firm, ledger::office_index, 2);
-    Bytes p = person(3, "Nowak");
-    setStr(p, ledger::first_name, cp("żaneta"));
-    setStr(p, ledger::father_name, "jan");
-    setStr(p, ledger::mother_name, "ewa");
-    setStr(p, ledger::pesel, "80010112345");
-    setDate(p, ledger::birth_date, Date4{1980, 1, 1});
-    setStr(p, ledger::home_locality, "kielce");
+    const Bytes r = fill(2, KindVatr, PrefillVatR, {
+        {ledger::full_name, cp("hurtownia łąka"), vatr::name, cp("HURTOWNIA ŁĄKA")},
+        {ledger::short_name, cp("łąka"), vatr::name_2, cp("ŁĄKA")},
+        {ledger::regon, "123456789", vatr::id_no, "123456789"},
+        {ledger::nip, "526-10-20-300", vatr::nip, "5261020300"},
+        {ledger::seat_locality, "radom", vatr::addr / address_block::locality, "RADOM"},
+    });
+    EXPECT_EQ(getStr(r, vatr::account_no), "2");
+    EXPECT_EQ(getU8(r, vatr::purpose), 1);
+    EXPECT_EQ(getU8(r, vatr::taxpayer_kind), 0);
+    EXPECT_EQ(getStr(r, vatr::tax_office), cp("DRUGI URZĄD SKARBOWY W ŁODZI"));
+    EXPECT_EQ(getDate(r, vatr::birth_or_start_date), (Date4{1998, 4, 1}));
 
-    const struct {
-        int account;
-        std::uint8_t kind;
-        std::string name, name2, id, locality, nip, office;
-        Date4 date;
-    } cases[] = {
-        {2, 0, cp("HURTOWNIA ŁĄKA"), cp("ŁĄKA"), "123456789", "RADOM", "5261020300",
-         cp("DRUGI URZĄD SKARBOWY W ŁODZI"), {1998, 4, 1}},
-        {3, 1, cp("NOWAK ŻANETA"), "JAN EWA", "80010112345", "KIELCE", "", "", {1980, 1, 1}},
-    };
-    for (const auto& c : cases) {
-        choose(c.account);
-        fillWithPattern(KindVatr);
-        const auto before = snapshot(KindVatr);
-        ASSERT_TRUE(PrefillVatR(messages));
-        const Bytes r = recordBuffer(KindVatr);
-        EXPECT_EQ(getStr(r, vatr::account_no), std::to_string(c.account));
-        EXPECT_EQ(getU8(r, vatr::purpose), 1);
-        EXPECT_EQ(getStr(r, vatr::nip), c.nip);
-        EXPECT_EQ(getStr(r, vatr::tax_office), c.office);
-        EXPECT_EQ(getU8(r, vatr::taxpayer_kind), c.kind);
-        EXPECT_EQ(getStr(r, vatr::name), c.name);
-        EXPECT_EQ(getStr(r, vatr::name_2), c.name2);
-        EXPECT_EQ(getStr(r, vatr::id_no), c.id);
-        EXPECT_EQ(getDate(r, vatr::birth_or_start_date), c.date);
-        EXPECT_EQ(getStr(r, vatr::addr / address_block::locality), c.locality);
-        expectKept(r, before,
-                   {vatr::foreign_office_lines, vatr::office_changed, vatr::prev_tax_office, vatr::addr_email,
-                    vatr::foreign_vat_no, vatr::c1_items, vatr::declarant_first_name, vatr::declarant_surname,
-                    vatr::fill_date, vatr::deposit, vatr::reserved_907});
-    }
+    setDate(person(3, ""), ledger::birth_date, Date4{1980, 1, 1});
+    fill(3, KindVatr, PrefillVatR, {
+        {ledger::surname, "Nowak", vatr::name, cp("NOWAK ŻANETA")},
+        {ledger::first_name, cp("żaneta"), vatr::name, cp("NOWAK ŻANETA")},
+        {ledger::father_name, "jan", vatr::name_2, "JAN EWA"},
+        {ledger::mother_name, "ewa", vatr::name_2, "JAN EWA"},
+        {ledger::pesel, "80010112345", vatr::id_no, "80010112345"},
+        {ledger::home_locality, "kielce", vatr::addr / address_block::locality, "KIELCE"},
+    });
+    EXPECT_EQ(getU8(r, vatr::taxpayer_kind), 1);
+    EXPECT_EQ(getDate(r, vatr::birth_or_start_date), (Date4{1980, 1, 1}));
 }
 
 TEST_F(PrefillTest, NipBSplitsAPersonAndDatesTheBirthFrom1900)
 {
-    Bytes p = person(3, cp("kowalski jan maria"));
-    setStr(p, ledger::nip, "123-456-78-90");
-    setStr(p, ledger::pesel, "60010112345");
-    setDate(p, ledger::birth_date, Date4{60, 1, 15});
-    setStr(p, ledger::bank_account_no, "pl 12 ab");
-    setStr(p, ledger::bank_name, cp("bank śląski"));
-    Bytes firm = company(4, cp("zakład usług leśnych i ogrodniczych \"dąb\" spółka z o.o."));
-    setStr(firm, ledger::surname, cp("zakład usług"));
-    setStr(firm, ledger::regon, "123456789012345");
-
-    const struct {
-        int account;
-        std::uint8_t person;
-        std::string name, firstName, id, holder, declarantSurname, declarantFirstName;
-        Date4 birth;
-    } cases[] = {
-        {3, 1, "KOWALSKI", "JAN", "60010112345", "JAN KOWALSKI", "KOWALSKI", "JAN", {1960, 1, 15}},
-        {4, 0, cp("ZAKŁAD USŁUG LEŚNYCH I OGRODNICZYCH \"DĄB\" SPÓŁKA Z"), "", "12345678901",
-         cp("ZAKŁAD USŁUG LEŚNYCH I OGRODNICZYCH \"DĄB"), cp("ZAKŁAD"), cp("USŁUG"), {}},
-    };
-    for (const auto& c : cases) {
-        choose(c.account);
-        fillWithPattern(KindNipb);
-        const auto before = snapshot(KindNipb);
-        ASSERT_TRUE(PrefillNipB(messages));
-        const Bytes r = recordBuffer(KindNipb);
-        const Field bank1 = nipb::banks.item(0);
-        EXPECT_EQ(getU8(r, nipb::is_person), c.person);
-        EXPECT_EQ(getStr(r, nipb::name), c.name);
-        EXPECT_EQ(getStr(r, nipb::first_name), c.firstName);
-        EXPECT_EQ(getDate(r, nipb::birth_date), c.birth);
-        EXPECT_EQ(getStr(r, nipb::id_no), c.id);
-        EXPECT_EQ(getStr(r, bank1 / bank_block::holder), c.holder);
-        EXPECT_EQ(getStr(r, nipb::declarant_surname), c.declarantSurname);
-        EXPECT_EQ(getStr(r, nipb::declarant_first_name), c.declarantFirstName);
-        EXPECT_EQ(getDate(r, nipb::fill_date), kToday);
-        expectKept(r, before, {bank1 / bank_block::closed, nipb::banks.item(1), nipb::banks.item(5), nipb::reserved_892});
-    }
-    choose(3);
-    ASSERT_TRUE(PrefillNipB(messages));
-    const Bytes r = recordBuffer(KindNipb);
+    const Field bank1 = nipb::banks.item(0);
+    const std::string name = cp("kowalski jan maria");
+    setDate(person(3, ""), ledger::birth_date, Date4{60, 1, 15});
+    const Bytes r = fill(3, KindNipb, PrefillNipB, {
+        {ledger::surname, name, nipb::name, "KOWALSKI"},
+        {ledger::surname, name, nipb::first_name, "JAN"},
+        {ledger::surname, name, nipb::declarant_surname, "KOWALSKI"},
+        {ledger::surname, name, nipb::declarant_first_name, "JAN"},
+        {ledger::surname, name, bank1 / bank_block::holder, "JAN KOWALSKI"},
+        {ledger::nip, "123-456-78-90", nipb::nip, "123-456-78-90"},
+        {ledger::pesel, "60010112345", nipb::id_no, "60010112345"},
+        {ledger::bank_account_no, "pl 12 ab", bank1 / bank_block::number, "pl 12 ab"},
+        {ledger::bank_name, cp("bank śląski"), bank1 / bank_block::bank_name, cp("BANK ŚLĄSKI")},
+    });
     EXPECT_EQ(getStr(r, nipb::account_no), "3");
-    EXPECT_EQ(getStr(r, nipb::nip), "123-456-78-90");
-    EXPECT_EQ(getStr(r, nipb::banks.item(0) / bank_block::number), "pl 12 ab");
-    EXPECT_EQ(getStr(r, nipb::banks.item(0) / bank_block::bank_name), cp("BANK ŚLĄSKI"));
+    EXPECT_EQ(getU8(r, nipb::is_person), 1);
+    EXPECT_EQ(getDate(r, nipb::birth_date), (Date4{1960, 1, 15}));
+    EXPECT_EQ(getDate(r, nipb::fill_date), kToday);
+
+    const std::string firm = cp("zakład usług leśnych i ogrodniczych \"dąb\" spółka z o.o.");
+    const std::string firmPerson = cp("zakład usług");
+    company(4, "");
+    fill(4, KindNipb, PrefillNipB, {
+        {ledger::full_name, firm, nipb::name, cp("ZAKŁAD USŁUG LEŚNYCH I OGRODNICZYCH \"DĄB\" SPÓŁKA Z")},
+        {ledger::full_name, firm, bank1 / bank_block::holder, cp("ZAKŁAD USŁUG LEŚNYCH I OGRODNICZYCH \"DĄB")},
+        {ledger::surname, firmPerson, nipb::declarant_surname, cp("ZAKŁAD")},
+        {ledger::surname, firmPerson, nipb::declarant_first_name, cp("USŁUG")},
+        {ledger::regon, "123456789012345", nipb::id_no, "12345678901"},
+    });
+    EXPECT_EQ(getU8(r, nipb::is_person), 0);
+    EXPECT_EQ(getStr(r, nipb::first_name), "");
+    EXPECT_EQ(getDate(r, nipb::birth_date), Date4{});
 }
 
 } // namespace

@@ -1,11 +1,13 @@
 #pragma once
 #include "common/record_access.h"
+#include "forms/address_block.h"
 #include "forms/cleared_record.h"
 #include "print/page_layouts.h"
 #include "print/page_writer.h"
 #include "support/recording_canvas.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -47,12 +49,73 @@ inline Items render(PageId page, ConstBytes rec, int sheet = 1)
     return render(page, rec, PageWriter::SpacingTable{}, sheet);
 }
 
+// Spacing entries `first`, `first` + 1, ... set to `values` in pixels, the others 0.
+inline PageWriter::SpacingTable spacingOf(std::initializer_list<int> values, std::size_t first = 0)
+{
+    PageWriter::SpacingTable spacing{};
+    for (const int v : values)
+        spacing[first++] = v;
+    return spacing;
+}
+
 // A cleared record of `size` bytes.
 inline std::vector<std::uint8_t> clearedRecord(std::size_t size)
 {
     std::vector<std::uint8_t> rec(size);
     ClearRecordBytes(rec);
     return rec;
+}
+
+inline void setTexts(Bytes rec, std::initializer_list<std::pair<Field, std::string>> texts)
+{
+    for (const auto& [field, text] : texts)
+        setStr(rec, field, text);
+}
+
+inline void setChoices(Bytes rec, std::initializer_list<std::pair<Field, int>> choices)
+{
+    for (const auto& [field, value] : choices)
+        setU8(rec, field, static_cast<std::uint8_t>(value));
+}
+
+// Items laid out down the page from `top`: each row is a column, the
+// distance down from the previous row and the text.
+struct Row {
+    int col;
+    int down;
+    std::string text;
+};
+
+inline Items laidOut(int top, std::initializer_list<Row> rows)
+{
+    Items items;
+    for (const Row& r : rows)
+        items.push_back({X(r.col), top += r.down, r.text});
+    return items;
+}
+
+// Fills the address block; the telephone and fax only when asked.
+inline void fillAddress(Bytes rec, const Field& addr, bool withPhone)
+{
+    namespace a = address_block;
+    setTexts(rec, {{addr / a::country, "POLSKA"}, {addr / a::voivodeship, "SLASKIE"}, {addr / a::county, "BIELSKI"},
+                      {addr / a::commune, "JASIENICA"}, {addr / a::street, "DLUGA"}, {addr / a::house_no, "7"},
+                      {addr / a::flat_no, "2"}, {addr / a::locality, "JASIENICA"}, {addr / a::postcode, "43-385"},
+                      {addr / a::post_office, "JASIENICA"}});
+    if (withPhone)
+        setTexts(rec, {{addr / a::phone, "033 1"}, {addr / a::fax, "033 2"}});
+}
+
+// The items of that address starting at line y: three lines of nine
+// millimetres, and the fourth (telephone, fax at `faxCol`) when asked.
+inline Items addressItems(int y, bool withFourthLine, int faxCol)
+{
+    Items items = laidOut(y, {{20, 0, "POLSKA"}, {70, 0, "SLASKIE"}, {150, 0, "BIELSKI"}, {20, mm(9), "JASIENICA"},
+                                 {70, 0, "DLUGA"}, {172, 0, "7"}, {195, 0, "2"}, {20, mm(9), "JASIENICA"},
+                                 {100, 0, "43-385"}, {140, 0, "JASIENICA"}});
+    if (withFourthLine)
+        items.insert(items.end(), {{X(40), y + mm(27), "033 1"}, {X(faxCol), y + mm(27), "033 2"}});
+    return items;
 }
 
 // A list of the one item.

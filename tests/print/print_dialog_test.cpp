@@ -1,16 +1,10 @@
 #include "common/cp1250.h"
-#include "common/data_files.h"
 #include "common/modal_result.h"
-#include "common/ui_messages.h"
-#include "forms/cleared_record.h"
-#include "forms/nip_record.h"
 #include "forms/vat_records.h"
 #include "print/Tf_wydr.h"
 #include "print/calibration_files.h"
-#include "register/record_kind.h"
 #include "register/register_state.h"
-#include "support/scripted_messages.h"
-#include "support/temp_dir.h"
+#include "support/ui_test_environment.h"
 #include "pdf_printer_setup.h"
 #include "pdf_tools.h"
 
@@ -45,15 +39,7 @@ void putInBuffer(int kind, const std::vector<std::uint8_t>& record)
     std::copy(record.begin(), record.end(), buffer.begin());
 }
 
-std::vector<std::uint8_t> nipRecord(int formType, int nipDSheets = 0)
-{
-    std::vector<std::uint8_t> rec(nip::kRecordSize, 0);
-    ClearRecordBytes(rec);
-    setStr(rec, nip::account_no, "7");
-    setU8(rec, nip::form_type, static_cast<std::uint8_t>(formType));
-    setU8(rec, nip::attach_d_count, static_cast<std::uint8_t>(nipDSheets));
-    return rec;
-}
+std::vector<std::uint8_t> nipRecord(int formType, int nipDSheets = 0) { return ::nipRecord("7", formType, nipDSheets); }
 
 std::vector<std::uint8_t> vatRRecord(int ueAttached)
 {
@@ -61,17 +47,6 @@ std::vector<std::uint8_t> vatRRecord(int ueAttached)
     ClearRecordBytes(rec);
     setU8(rec, vatr::vat_r_ue_attached, static_cast<std::uint8_t>(ueAttached));
     return rec;
-}
-
-// A record file holding the record at index 7, the records before it free.
-void writeRecordFile(int kind, const std::vector<std::uint8_t>& record)
-{
-    const RecordKind& k = kindAt(kind);
-    std::vector<unsigned char> bytes(k.recordSize * 8);
-    for (int r = 0; r < 7; ++r)
-        ClearRecordBytes(Bytes(bytes).subspan(r * k.recordSize, k.recordSize));
-    std::copy(record.begin(), record.end(), bytes.begin() + 7 * k.recordSize);
-    writeBytes(dataFileName(k.baseName), bytes);
 }
 
 QStringList visibleBoxes(const Tf_wydr& dialog)
@@ -98,20 +73,17 @@ class PrintDialogTest : public QObject {
 private slots:
     void init()
     {
-        dir = std::make_unique<TempDir>();
-        messages = std::make_unique<PromptWatch>();
-        UiMessages::install(messages.get());
+        env = std::make_unique<UiTestEnvironment<PromptWatch>>();
         printer = std::make_unique<PdfPrinterSetup>("wydruk.pdf", kDpi);
         PrinterSetup::install(printer.get());
         dialog = std::make_unique<Tf_wydr>();
-        messages->dialog = dialog.get();
+        env->messages.dialog = dialog.get();
     }
     void cleanup()
     {
         dialog.reset();
         PrinterSetup::install(nullptr);
-        UiMessages::install(nullptr);
-        dir.reset();
+        env.reset();
     }
 
     void activationSetsBoxesCaptionAndPrinter_data()
@@ -132,17 +104,10 @@ private slots:
             << 2 << 1 << p + "Wydruk formularza NIP-2"
             << QStringList{"NIP-2 1/4+", "NIP-2 2/4+", "NIP-2 3/4+", "NIP-2 4/4+", "NIP-D  1/2+", "NIP-D  2/2+"}
             << 275;
-        QTest::newRow("NIP-3") << 3 << 0 << p + "Wydruk formularza NIP-3" << QStringList{"NIP-3 1/2+", "NIP-3 2/2+"}
-                               << 140;
-        QTest::newRow("NIP-B") << 4 << 0 << p + "Wydruk formularza NIP-B" << QStringList{"NIP-B 1/2+", "NIP-B 2/2+"}
-                               << 140;
         QTest::newRow("VAT-R") << 10 << 0 << "Wydruk formularza VAT-R" << QStringList{"VAT-R 1/2+", "VAT-R 2/2+"}
                                << 140;
         QTest::newRow("VAT-R with VAT-R/UE") << 10 << 1 << "Wydruk formularza VAT-R"
                                              << QStringList{"VAT-R 1/2+", "VAT-R 2/2+", "VAT-R/UE 1/1+"} << 140;
-        QTest::newRow("VAT-Z") << 11 << 0 << "Wydruk formularza VAT-Z" << QStringList{"VAT-Z 1/1+"} << 140;
-        QTest::newRow("VAT-21") << 12 << 0 << "Wydruk formularza VAT-21" << QStringList{"VAT-21 1/2+", "VAT-21 2/2+"}
-                                << 140;
     }
     void activationSetsBoxesCaptionAndPrinter()
     {
@@ -158,16 +123,15 @@ private slots:
         QTEST(dialog->g_str->width(), "groupWidth");
         QCOMPARE(dialog->findChild<QLabel*>("e_druk")->text(), QString("Drukarka testowa"));
         QCOMPARE(dialog->e_dr_str->text(), QString());
-        QVERIFY(messages->shown.empty());
+        QVERIFY(env->messages.shown.empty());
     }
 
     void noBoxTickedPrintsNothingAndCloses()
     {
-        putInBuffer(KindRejfor, nipRecord(1));
-        dialog->FormActivate();
+        activateNip1();
         untickAll(*dialog);
         dialog->kl_drukClick();
-        QVERIFY(messages->shown.empty());
+        QVERIFY(env->messages.shown.empty());
         QCOMPARE(printer->readyAsks, 0);
         QCOMPARE(dialog->result(), kModalOk);
         QVERIFY(!QFile::exists("wydruk.pdf"));
@@ -175,9 +139,8 @@ private slots:
 
     void cancelledPromptSkipsItsPageOnly()
     {
-        putInBuffer(KindRejfor, nipRecord(1));
-        dialog->FormActivate();
-        messages->answers = {true, false, true, false};
+        activateNip1();
+        env->messages.answers = {true, false, true, false};
         dialog->kl_drukClick();
 
         const std::vector<ScriptedMessages::Shown> expected = {
@@ -186,12 +149,12 @@ private slots:
             {"confirm", "Włóż druk NIP-1 3/4", "Wydruk zgłoszenia NIP-1"},
             {"confirm", "Włóż druk NIP-1 4/4", "Wydruk zgłoszenia NIP-1"},
         };
-        QCOMPARE(messages->shown, expected);
+        QCOMPARE(env->messages.shown, expected);
         // The bar and the label as each prompt found them: the cancelled
         // second page moved neither.
         const std::vector<std::pair<int, QString>> atPrompts = {
             {0, ""}, {1, "NIP-1 1/4"}, {1, "NIP-1 1/4"}, {2, "NIP-1 3/4"}};
-        QCOMPARE(messages->atPrompts, atPrompts);
+        QCOMPARE(env->messages.atPrompts, atPrompts);
         QCOMPARE(dialog->wsk_druk->maximum(), 4);
         QCOMPARE(dialog->wsk_druk->value(), 2);
         QCOMPARE(dialog->e_dr_str->text(), QString("NIP-1 3/4"));
@@ -217,14 +180,14 @@ private slots:
         putInBuffer(KindRejfor, nipRecord(2, sheets));
         dialog->form_kind = 2;
         dialog->FormActivate();
-        messages->answers.assign(std::size_t(prompts.size()), true);
+        env->messages.answers.assign(std::size_t(prompts.size()), true);
         dialog->kl_drukClick();
 
         QStringList shown;
-        for (const ScriptedMessages::Shown& s : messages->shown)
+        for (const ScriptedMessages::Shown& s : env->messages.shown)
             shown << QString::fromStdString(s.text).remove("Włóż druk ");
         QCOMPARE(shown, prompts);
-        QCOMPARE(messages->shown.back().caption, std::string("Wydruk zgłoszenia NIP-2"));
+        QCOMPARE(env->messages.shown.back().caption, std::string("Wydruk zgłoszenia NIP-2"));
         QTEST(dialog->wsk_druk->maximum(), "maximum");
         QCOMPARE(pdfPages("wydruk.pdf"), prompts.size());
     }
@@ -235,14 +198,14 @@ private slots:
         setStr(rec, nip::surname, cp1250::fromUtf8("Żółkiewski"));
         setStr(rec, nip::first_name, cp1250::fromUtf8("Stanisław"));
         setStr(rec, nip::nip, "1234563218");
-        writeRecordFile(KindRejfor, rec);
+        writeRecordFile(KindRejfor, 7, rec);
         putInBuffer(KindRejfor, rec);
         calibration::MarginTable margins{};
         margins[3] = {3, 6};
         calibration::saveMargins(calibration::margnip1, margins);
 
         dialog->FormActivate();
-        messages->answers = {true, true, true, true};
+        env->messages.answers = {true, true, true, true};
         dialog->kl_drukClick();
         QCOMPARE(dialog->result(), kModalOk);
         // The last page printed was NIP-1 4/4, on an A4 sheet of 150 pixels an inch.
@@ -258,47 +221,41 @@ private slots:
         QCOMPARE(pdfPages("wydruk.pdf"), 4);
         QCOMPARE(pdfPages("eksport.pdf"), 4);
         for (int page = 1; page <= 4; ++page)
-            QCOMPARE(pdfPageText("wydruk.pdf", page), pdfPageText("eksport.pdf", page));
-        const QString first = pdfPageText("wydruk.pdf", 1);
+            QCOMPARE(pdfText("wydruk.pdf", page), pdfText("eksport.pdf", page));
+        const QString first = pdfText("wydruk.pdf", 1);
         QVERIFY2(first.contains("Żółkiewski") && first.contains("Stanisław"), qPrintable(first));
     }
 
     void calibrationErrorShowsTheErrorBoxBeforeAnyPage()
     {
-        putInBuffer(KindRejfor, nipRecord(1));
+        activateNip1();
         writeBytes("odsnip1.Rdx", {'1', '.', '5', '\r', '\n'});
-        dialog->FormActivate();
         dialog->kl_drukClick();
         const std::vector<ScriptedMessages::Shown> expected = {{"error", "I/O error 106", ""}};
-        QCOMPARE(messages->shown, expected);
+        QCOMPARE(env->messages.shown, expected);
         QCOMPARE(dialog->result(), 0); // open: the operator may correct the spacings
         QVERIFY(!QFile::exists("wydruk.pdf"));
     }
 
-    void printerFailureIsToldAndTheDialogStays()
+    void declinedOrFailingOutputLeavesTheDialogOpen()
     {
+        activateNip1();
+        printer->ready = false;
+        dialog->kl_drukClick();
+        QCOMPARE(printer->readyAsks, 1);
+        QVERIFY(env->messages.shown.empty());
+        QCOMPARE(dialog->result(), 0);
+
         PdfPrinterSetup nowhere("brak/katalogu/wydruk.pdf", kDpi);
         PrinterSetup::install(&nowhere);
-        putInBuffer(KindRejfor, nipRecord(1));
-        dialog->FormActivate();
-        messages->answers = {true};
+        env->messages.answers = {true};
         untickAll(*dialog);
         dialog->chbox_st_1->setChecked(true);
         dialog->kl_drukClick();
-        QCOMPARE(messages->shown.size(), std::size_t(2));
-        QCOMPARE(messages->shown[1].kind, std::string("inform"));
-        QCOMPARE(messages->shown[1].text, std::string("Nie można utworzyć pliku brak/katalogu/wydruk.pdf"));
-        QCOMPARE(dialog->result(), 0);
-    }
-
-    void declinedOutputFileLeavesTheDialogOpen()
-    {
-        putInBuffer(KindRejfor, nipRecord(1));
-        printer->ready = false;
-        dialog->FormActivate();
-        dialog->kl_drukClick();
-        QCOMPARE(printer->readyAsks, 1);
-        QVERIFY(messages->shown.empty());
+        const std::vector<ScriptedMessages::Shown> expected = {
+            {"confirm", "Włóż druk NIP-1 1/4", "Wydruk zgłoszenia NIP-1"},
+            {"inform", "Nie można utworzyć pliku brak/katalogu/wydruk.pdf", ""}};
+        QCOMPARE(env->messages.shown, expected);
         QCOMPARE(dialog->result(), 0);
     }
 
@@ -314,27 +271,18 @@ private slots:
         QCOMPARE(printer->setupRuns, 2);
     }
 
-    void calibrationButtonsOpenTheFormFamilysDialogs_data()
-    {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QString>("margins");
-        QTest::addColumn<QString>("spacings");
-        QTest::newRow("NIP-1") << 1 << "Tf_zg_marg" << "Tf_zg_ods";
-        QTest::newRow("NIP-B") << 4 << "Tf_zg_marg" << "Tf_zg_ods";
-        QTest::newRow("VAT-R") << 10 << "Tf_zg_margv" << "Tf_zg_odsv";
-        QTest::newRow("VAT-21") << 12 << "Tf_zg_margv" << "Tf_zg_odsv";
-    }
     void calibrationButtonsOpenTheFormFamilysDialogs()
     {
-        QFETCH(int, kind);
-        dialog->form_kind = static_cast<std::uint8_t>(kind);
         QStringList opened;
         dialog->runCalibrationDialog = [&](QDialog& d) { opened << d.metaObject()->className(); };
-        dialog->kl_margClick();
-        dialog->kl_odstClick();
-        QFETCH(QString, margins);
-        QFETCH(QString, spacings);
-        QCOMPARE(opened, (QStringList{margins, spacings}));
+        for (const int kind : {1, 4, 10, 12}) {
+            dialog->form_kind = static_cast<std::uint8_t>(kind);
+            dialog->kl_margClick();
+            dialog->kl_odstClick();
+        }
+        const QStringList nip = {"Tf_zg_marg", "Tf_zg_ods"};
+        const QStringList vat = {"Tf_zg_margv", "Tf_zg_odsv"};
+        QCOMPARE(opened, nip + nip + vat + vat);
     }
 
     void showingPreparesTheDialogAndEscapeCancels()
@@ -342,17 +290,20 @@ private slots:
         putInBuffer(KindVatz, std::vector<std::uint8_t>(vatz::kRecordSize, 0));
         dialog->form_kind = 11;
         dialog->show();
-        QCOMPARE(dialog->windowTitle(), QString("Wydruk formularza VAT-Z"));
         QCOMPARE(visibleBoxes(*dialog), QStringList{"VAT-Z 1/1+"});
-        QCOMPARE(dialog->e_druk->text(), QString("Drukarka testowa"));
         QTest::keyClick(dialog.get(), Qt::Key_Escape);
         QCOMPARE(dialog->result(), kModalCancel);
-        QVERIFY(messages->shown.empty());
+        QVERIFY(env->messages.shown.empty());
     }
 
 private:
-    std::unique_ptr<TempDir> dir;
-    std::unique_ptr<PromptWatch> messages;
+    void activateNip1()
+    {
+        putInBuffer(KindRejfor, nipRecord(1));
+        dialog->FormActivate();
+    }
+
+    std::unique_ptr<UiTestEnvironment<PromptWatch>> env;
     std::unique_ptr<PdfPrinterSetup> printer;
     std::unique_ptr<Tf_wydr> dialog;
 };

@@ -62,28 +62,24 @@ struct RenderedPage {
     bool operator==(const RenderedPage&) const = default;
 };
 
-std::vector<std::uint8_t> nipRecord(int attachDCount = 0)
-{
-    std::vector<std::uint8_t> rec(nip::kRecordSize, 0);
-    setU8(rec, nip::attach_d_count, static_cast<std::uint8_t>(attachDCount));
-    return rec;
-}
-
-std::vector<std::uint8_t> vatrRecord(int ueFlag)
-{
-    std::vector<std::uint8_t> rec(vatr::kRecordSize, 0);
-    setU8(rec, vatr::vat_r_ue_attached, static_cast<std::uint8_t>(ueFlag));
-    return rec;
-}
-
-std::vector<std::uint8_t> recordFor(FormKind kind)
+// A zeroed record of the form; `detail` is a NIP-2's attachment count or
+// the VAT-R/UE flag.
+std::vector<std::uint8_t> recordFor(FormKind kind, int detail = 0)
 {
     switch (kind) {
     case FormKind::NipB: return std::vector<std::uint8_t>(nipb::kRecordSize, 0);
-    case FormKind::VatR: return vatrRecord(1);
     case FormKind::VatZ: return std::vector<std::uint8_t>(vatz::kRecordSize, 0);
     case FormKind::Vat21: return std::vector<std::uint8_t>(vat21::kRecordSize, 0);
-    default: return nipRecord(2);
+    case FormKind::VatR: {
+        std::vector<std::uint8_t> rec(vatr::kRecordSize, 0);
+        setU8(rec, vatr::vat_r_ue_attached, static_cast<std::uint8_t>(detail));
+        return rec;
+    }
+    default: {
+        std::vector<std::uint8_t> rec(nip::kRecordSize, 0);
+        setU8(rec, nip::attach_d_count, static_cast<std::uint8_t>(detail));
+        return rec;
+    }
     }
 }
 
@@ -106,7 +102,6 @@ struct PrintJobTest : ::testing::Test {
     }
     void answerOk(int n) { messages.answers.insert(messages.answers.end(), n, true); }
 
-    std::vector<std::string> prompts() const { return messages.texts(); }
     std::vector<PageId> renderedPages() const
     {
         std::vector<PageId> pages;
@@ -116,18 +111,13 @@ struct PrintJobTest : ::testing::Test {
     }
 };
 
-TEST(PrintScales, FollowTheA4SheetTruncated)
+TEST_F(PrintJobTest, ScalesFollowTheA4SheetTruncatedAndSetTheLineStep)
 {
-    EXPECT_EQ(scaleY(3300), 11);
-    EXPECT_EQ(scaleY(3507), 11);
-    EXPECT_EQ(scaleY(3564), 12);
-    EXPECT_EQ(scaleX(2480), 11);
-    EXPECT_EQ(scaleX(2519), 11);
-    EXPECT_EQ(scaleX(2520), 12);
-}
+    for (const auto& [pixels, scale] : {std::pair{3300, 11}, {3507, 11}, {3564, 12}})
+        EXPECT_EQ(scaleY(pixels), scale) << pixels;
+    for (const auto& [pixels, scale] : {std::pair{2480, 11}, {2519, 11}, {2520, 12}})
+        EXPECT_EQ(scaleX(pixels), scale) << pixels;
 
-TEST_F(PrintJobTest, ScalesComeFromThePrintableArea)
-{
     FakePrinter small(2400, 3300);
     answerOk(1);
     int lineStep = 0;
@@ -147,27 +137,31 @@ TEST_F(PrintJobTest, PromptsEveryPageInOrderWithTheFormsCaption)
 {
     struct Case {
         FormKind kind;
+        int detail;
         std::string caption;
         std::vector<std::string> labels;
     };
     const Case cases[] = {
-        {FormKind::Nip1, "Wydruk zgłoszenia NIP-1", {"NIP-1 1/4", "NIP-1 2/4", "NIP-1 3/4", "NIP-1 4/4"}},
-        {FormKind::Nip2, "Wydruk zgłoszenia NIP-2",
+        {FormKind::Nip1, 0, "Wydruk zgłoszenia NIP-1", {"NIP-1 1/4", "NIP-1 2/4", "NIP-1 3/4", "NIP-1 4/4"}},
+        {FormKind::Nip2, 2, "Wydruk zgłoszenia NIP-2",
             {"NIP-2 1/4", "NIP-2 2/4", "NIP-2 3/4", "NIP-2 4/4", "NIP-D 1/2", "NIP-D 2/2", "NIP-D 1/2", "NIP-D 2/2"}},
-        {FormKind::Nip3, "Wydruk zgłoszenia NIP-3", {"NIP-3 1/2", "NIP-3 2/2"}},
-        {FormKind::NipB, "Wydruk informacji NIP-B", {"NIP-B 1/2", "NIP-B 2/2"}},
-        {FormKind::VatR, "Wydruk zgłoszenia VAT-R", {"VAT-R 1/2", "VAT-R 2/2", "VAT-R/UE 1/1"}},
-        {FormKind::VatZ, "Wydruk zgłoszenia VAT-Z", {"VAT-Z 1/1"}},
-        {FormKind::Vat21, "Wydruk zawiadomienia VAT-21", {"VAT-21 1/2", "VAT-21 2/2"}},
+        {FormKind::Nip3, 0, "Wydruk zgłoszenia NIP-3", {"NIP-3 1/2", "NIP-3 2/2"}},
+        {FormKind::NipB, 0, "Wydruk informacji NIP-B", {"NIP-B 1/2", "NIP-B 2/2"}},
+        {FormKind::VatR, 1, "Wydruk zgłoszenia VAT-R", {"VAT-R 1/2", "VAT-R 2/2", "VAT-R/UE 1/1"}},
+        // VAT-R/UE only with its flag 1.
+        {FormKind::VatR, 2, "Wydruk zgłoszenia VAT-R", {"VAT-R 1/2", "VAT-R 2/2"}},
+        {FormKind::VatR, 255, "Wydruk zgłoszenia VAT-R", {"VAT-R 1/2", "VAT-R 2/2"}},
+        {FormKind::VatZ, 0, "Wydruk zgłoszenia VAT-Z", {"VAT-Z 1/1"}},
+        {FormKind::Vat21, 0, "Wydruk zawiadomienia VAT-21", {"VAT-21 1/2", "VAT-21 2/2"}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.caption);
+        SCOPED_TRACE(c.caption + ", " + std::to_string(c.detail));
         messages = {};
         progress = {};
         printer.documents.clear();
         answerOk(static_cast<int>(c.labels.size()));
 
-        EXPECT_EQ(run(c.kind, recordFor(c.kind)), static_cast<int>(c.labels.size()));
+        EXPECT_EQ(run(c.kind, recordFor(c.kind, c.detail)), static_cast<int>(c.labels.size()));
 
         std::vector<ScriptedMessages::Shown> expected;
         for (const std::string& label : c.labels)
@@ -182,28 +176,10 @@ TEST_F(PrintJobTest, PromptsEveryPageInOrderWithTheFormsCaption)
     }
 }
 
-TEST_F(PrintJobTest, CancelledPromptSkipsOnlyItsPage)
-{
-    messages.answers = {true, false, true, true};
-    EXPECT_EQ(run(FormKind::Nip1, nipRecord()), 3);
-    EXPECT_EQ(prompts().size(), 4u);
-    EXPECT_EQ(progress.labels, (std::vector<std::string>{"NIP-1 1/4", "NIP-1 3/4", "NIP-1 4/4"}));
-    EXPECT_EQ(renderedPages(), (std::vector<PageId>{PageId::Nip1_1, PageId::Nip1_3, PageId::Nip1_4}));
-    EXPECT_EQ(printer.documents.size(), 3u);
-}
-
-TEST_F(PrintJobTest, NoBoxTickedPrintsNothingAndAsksNothing)
-{
-    EXPECT_EQ(run(FormKind::Nip2, nipRecord(2), BoxTicks{}), 0);
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_TRUE(printer.documents.empty());
-    EXPECT_TRUE(progress.labels.empty());
-}
-
 TEST_F(PrintJobTest, OnlyTheTickedBoxesPrint)
 {
     answerOk(3);
-    run(FormKind::Nip2, nipRecord(2), {false, true, false, false, false, true});
+    run(FormKind::Nip2, recordFor(FormKind::Nip2, 2), {false, true, false, false, false, true});
     EXPECT_EQ(renderedPages(), (std::vector<PageId>{PageId::Nip2_2, PageId::NipD_2, PageId::NipD_2}));
     EXPECT_EQ(rendered[1].sheet, 1);
     EXPECT_EQ(rendered[2].sheet, 2);
@@ -225,7 +201,7 @@ TEST_F(PrintJobTest, NipDSheetsAndProgressFollowTheAttachmentCount)
         messages = {};
         answerOk(4 + static_cast<int>(c.sheets.size()));
 
-        run(FormKind::Nip2, nipRecord(c.count));
+        run(FormKind::Nip2, recordFor(FormKind::Nip2, c.count));
 
         EXPECT_EQ(progress.maximum, c.maximum);
         EXPECT_EQ(messages.unanswered(), 0u);
@@ -234,16 +210,6 @@ TEST_F(PrintJobTest, NipDSheetsAndProgressFollowTheAttachmentCount)
             if (r.page == PageId::NipD_1 || r.page == PageId::NipD_2)
                 sheets.push_back(r.sheet);
         EXPECT_EQ(sheets, c.sheets);
-    }
-}
-
-TEST_F(PrintJobTest, VatRUeOnlyWithItsFlag)
-{
-    for (const int flag : {0, 2, 255}) {
-        rendered.clear();
-        answerOk(2);
-        run(FormKind::VatR, vatrRecord(flag));
-        EXPECT_EQ(renderedPages(), (std::vector<PageId>{PageId::VatR_1, PageId::VatR_2})) << flag;
     }
 }
 
@@ -256,7 +222,7 @@ TEST_F(PrintJobTest, EachPageStartsAtItsMarginPairInPixels)
     calibration::saveMargins(calibration::margnip2, margins);
     answerOk(8);
 
-    run(FormKind::Nip2, nipRecord(2));
+    run(FormKind::Nip2, recordFor(FormKind::Nip2, 2));
 
     // 2480 x 3508 pixels: 11 pixels per millimetre both ways.
     auto page = [](PageId id, int sheet, int row) { return RenderedPage{id, sheet, 11, 11, 11 * row, 110 * row}; };
@@ -325,7 +291,7 @@ TEST_F(PrintJobTest, UnreadableCalibrationEndsTheJobBeforeAnyPage)
         writeBytes(file, junk);
         answerOk(4);
         try {
-            run(FormKind::Nip1, nipRecord());
+            run(FormKind::Nip1, recordFor(FormKind::Nip1));
             ADD_FAILURE() << "no error";
         } catch (const IoError& e) {
             EXPECT_EQ(e.code(), IoError::InvalidNumber);
@@ -338,54 +304,9 @@ TEST_F(PrintJobTest, UnreadableCalibrationEndsTheJobBeforeAnyPage)
     }
 }
 
-TEST(PageBoxes, LabelsVisibilityAndTicksPerForm)
-{
-    struct Case {
-        FormKind kind;
-        std::vector<std::uint8_t> record;
-        std::vector<std::string> visible; // labels of the visible boxes, from box 1
-    };
-    const Case cases[] = {
-        {FormKind::Nip1, nipRecord(), {"NIP-1 1/4", "NIP-1 2/4", "NIP-1 3/4", "NIP-1 4/4"}},
-        {FormKind::Nip2, nipRecord(1),
-            {"NIP-2 1/4", "NIP-2 2/4", "NIP-2 3/4", "NIP-2 4/4", "NIP-D  1/2", "NIP-D  2/2"}},
-        {FormKind::Nip3, nipRecord(), {"NIP-3 1/2", "NIP-3 2/2"}},
-        {FormKind::NipB, recordFor(FormKind::NipB), {"NIP-B 1/2", "NIP-B 2/2"}},
-        {FormKind::VatR, vatrRecord(1), {"VAT-R 1/2", "VAT-R 2/2", "VAT-R/UE 1/1"}},
-        {FormKind::VatR, vatrRecord(0), {"VAT-R 1/2", "VAT-R 2/2"}},
-        {FormKind::VatZ, recordFor(FormKind::VatZ), {"VAT-Z 1/1"}},
-        {FormKind::Vat21, recordFor(FormKind::Vat21), {"VAT-21 1/2", "VAT-21 2/2"}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.visible.front());
-        const PageBoxes boxes = pageBoxes(c.kind, c.record);
-        for (std::size_t i = 0; i < boxes.size(); ++i) {
-            const bool shown = i < c.visible.size();
-            EXPECT_EQ(boxes[i].visible, shown) << i;
-            EXPECT_EQ(boxes[i].ticked, shown) << i;
-            EXPECT_EQ(boxes[i].enabled && boxes[i].visible, shown) << i;
-            if (shown) {
-                EXPECT_EQ(boxes[i].label, c.visible[i]);
-            }
-        }
-    }
-}
-
-TEST(PageBoxes, NipDBoxesClearedAndDisabledWithoutAttachments)
-{
-    const PageBoxes boxes = pageBoxes(FormKind::Nip2, nipRecord(0));
-    for (std::size_t i : {4u, 5u}) {
-        EXPECT_TRUE(boxes[i].visible);
-        EXPECT_FALSE(boxes[i].enabled);
-        EXPECT_FALSE(boxes[i].ticked);
-    }
-    EXPECT_TRUE(boxes[3].ticked);
-}
-
 TEST(PrintForms, EveryPageUsesTheMarginRowNamedAfterIt)
 {
     for (const PrintForm& form : printForms()) {
-        EXPECT_EQ(printForm(form.kind).name, form.name);
         EXPECT_EQ(formKindOf(static_cast<int>(form.kind)), form.kind);
         for (const PageBoxEntry& box : form.boxes) {
             const PrintedPage& page = printedPage(box.page);
