@@ -87,6 +87,9 @@ Tf_rejfor_gl::Tf_rejfor_gl(QWidget* parent) : QMainWindow(parent)
     FormCreate();
 }
 
+// The editors' "&Pomoc" leads here only while the window exists.
+Tf_rejfor_gl::~Tf_rejfor_gl() { EditorDialog::setHelpHandler({}); }
+
 void Tf_rejfor_gl::createActions()
 {
     struct Spec {

@@ -18,6 +18,7 @@ class Tf_rejfor_gl : public QMainWindow {
     Q_OBJECT
 public:
     explicit Tf_rejfor_gl(QWidget* parent = nullptr);
+    ~Tf_rejfor_gl() override;
 
     QProgressBar* wsk_post = nullptr;
     QToolBar* tb_gl = nullptr;
