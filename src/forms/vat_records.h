@@ -73,17 +73,29 @@ static_assert(isContiguous(layout));
 
 } // namespace vatr
 
+// The head that VAT-Z and VAT-21 share after account and NIP: the office the
+// notice goes to and who the taxpayer is.
+namespace notice_head {
+
+inline constexpr Field tax_office{"tax_office", 23, 61, FieldType::Str};
+inline constexpr Field taxpayer_kind{"taxpayer_kind", 84, 1, FieldType::U8};
+inline constexpr Field name{"name", 85, 51, FieldType::Str};
+inline constexpr Field reserved_136{"reserved_136", 136, 21, FieldType::Reserved};
+inline constexpr Field birth_date{"birth_date", 157, 4, FieldType::Date};
+
+} // namespace notice_head
+
 namespace vatz {
 
 inline constexpr std::uint32_t kRecordSize = 597;
 
 using vat_head::account_no;
 using vat_head::nip;
-inline constexpr Field tax_office{"tax_office", 23, 61, FieldType::Str};
-inline constexpr Field taxpayer_kind{"taxpayer_kind", 84, 1, FieldType::U8};
-inline constexpr Field name{"name", 85, 51, FieldType::Str};
-inline constexpr Field reserved_136{"reserved_136", 136, 21, FieldType::Reserved};
-inline constexpr Field birth_date{"birth_date", 157, 4, FieldType::Date};
+using notice_head::tax_office;
+using notice_head::taxpayer_kind;
+using notice_head::name;
+using notice_head::reserved_136;
+using notice_head::birth_date;
 inline constexpr Field addr{"addr", 161, address_block::kSize, FieldType::Group, &address_block::layout};
 inline constexpr Field addr_email{"addr_email", 399, 31, FieldType::Str};
 inline constexpr Field cessation_date{"cessation_date", 430, 4, FieldType::Date};
@@ -129,11 +141,11 @@ inline constexpr std::uint32_t kRecordSize = 1624;
 
 using vat_head::account_no;
 using vat_head::nip;
-inline constexpr Field tax_office{"tax_office", 23, 61, FieldType::Str};
-inline constexpr Field taxpayer_kind{"taxpayer_kind", 84, 1, FieldType::U8};
-inline constexpr Field name{"name", 85, 51, FieldType::Str};
-inline constexpr Field reserved_136{"reserved_136", 136, 21, FieldType::Reserved};
-inline constexpr Field birth_date{"birth_date", 157, 4, FieldType::Date};
+using notice_head::tax_office;
+using notice_head::taxpayer_kind;
+using notice_head::name;
+using notice_head::reserved_136;
+using notice_head::birth_date;
 // The postal part of an address block: VAT-21 keeps no telephone or fax.
 inline constexpr Field addr{"addr", 161, address_block::kPostalSize, FieldType::Group, &address_block::postal_layout};
 inline constexpr Field reserved_352{"reserved_352", 352, 47, FieldType::Reserved};
