@@ -20,10 +20,10 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
+#include "bench_support.h"
+
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -37,44 +37,16 @@ struct NullProgress : ListProgress {
 };
 
 // A working directory with a NIP file of 10,000 NIP-1 records.
-struct BenchDir {
-    std::filesystem::path path;
-    BenchDir()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zgloszenia-bench-XXXXXX").string();
-        path = ::mkdtemp(pattern.data());
-        std::filesystem::current_path(path);
-        const std::uint32_t size = nip::kRecordSize;
-        std::vector<std::uint8_t> file((kRecords + 1ull) * size, 0);
-        ClearRecordBytes(Bytes(file).first(size));
-        unsigned seed = 12345;
-        for (int n = 1; n <= kRecords; ++n) {
-            Bytes rec = Bytes(file).subspan(n * std::size_t{size}, size);
-            seed = seed * 1103515245u + 12345u;
-            setStr(rec, nip::account_no, std::to_string(n));
-            setStr(rec, nip::full_name, "Firma " + std::to_string(seed % 100000) + " Sp. z o.o.");
-            setStr(rec, nip::nip, std::to_string(1000000000u + seed % 1000000000u));
-            setU8(rec, nip::form_type, 1);
-        }
-        DataFile f(dataFileName("REJFOR."), DataFile::Mode::Create);
-        f.writeAt(0, file.data(), file.size());
+void dir()
+{
+    static BenchDir d([](const std::string&) {
+        WriteNipFile(kRecords);
         // A VAT-R file of four free records: showing the dialog with an empty list.
         std::vector<std::uint8_t> vatr(4ull * kindAt(KindVatr).recordSize, 0);
         for (int n = 0; n < 4; ++n)
             ClearRecordBytes(Bytes(vatr).subspan(n * std::size_t{kindAt(KindVatr).recordSize}, kindAt(KindVatr).recordSize));
         DataFile(dataFileName("vatr."), DataFile::Mode::Create).writeAt(0, vatr.data(), vatr.size());
-    }
-    ~BenchDir()
-    {
-        std::filesystem::current_path("/");
-        std::filesystem::remove_all(path);
-    }
-};
-
-BenchDir& dir()
-{
-    static BenchDir d;
-    return d;
+    });
 }
 
 // The main window's part in it: a shown window holding the progress bar.

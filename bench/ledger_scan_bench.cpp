@@ -5,37 +5,19 @@
 #include "ledger/ledger_record.h"
 #include "sample_ledger.h"
 
+#include "bench_support.h"
+
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <fcntl.h>
-#include <filesystem>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 
 constexpr int kTaxpayers = 10000;
 
-struct BenchDir {
-    std::filesystem::path path;
-    BenchDir()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zgloszenia-ledger-bench-XXXXXX").string();
-        path = ::mkdtemp(pattern.data());
-        std::filesystem::current_path(path);
-        WriteSampleData(path.string(), kTaxpayers, 1);
-    }
-    ~BenchDir()
-    {
-        std::filesystem::current_path("/");
-        std::filesystem::remove_all(path);
-    }
-};
-
 void inBenchDir()
 {
-    static BenchDir d;
+    static BenchDir d([](const std::string& path) { WriteSampleData(path, kTaxpayers, 1); });
 }
 
 void setBytes(benchmark::State& state)
@@ -46,16 +28,7 @@ void setBytes(benchmark::State& state)
 void BM_PlainRead1MiB(benchmark::State& state)
 {
     inBenchDir();
-    std::vector<char> block(1 << 20);
-    for (auto _ : state) {
-        const int fd = ::open("konta200.Rdx", O_RDONLY);
-        std::size_t total = 0;
-        ssize_t got;
-        while ((got = ::read(fd, block.data(), block.size())) > 0)
-            total += static_cast<std::size_t>(got);
-        ::close(fd);
-        benchmark::DoNotOptimize(total);
-    }
+    PlainRead1MiB(state, "konta200.Rdx");
     setBytes(state);
 }
 BENCHMARK(BM_PlainRead1MiB)->Unit(benchmark::kMillisecond);

@@ -11,58 +11,28 @@
 #include "register/register_ops.h"
 #include "sample_ledger.h"
 
+#include "bench_support.h"
+
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <fcntl.h>
-#include <filesystem>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 
-struct BenchDir {
-    std::filesystem::path path;
-    BenchDir()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zgloszenia-bench-XXXXXX").string();
-        path = ::mkdtemp(pattern.data());
-        std::filesystem::current_path(path);
-        WriteSampleData(path.string(), 100, 1);
+void dir()
+{
+    static BenchDir d([](const std::string& path) {
+        WriteSampleData(path, 100, 1);
         CollectingMessenger quiet;
         inic(quiet);
-        std::vector<std::uint8_t> file(10001ull * kindAt(KindRejfor).recordSize, 0);
-        for (int n = 1; n <= 10000; ++n)
-            setStr(Bytes(file).subspan(n * 4858ull, 4858), nip::account_no, std::to_string(n));
-        DataFile f(dataFileName("REJFOR."), DataFile::Mode::Create);
-        f.writeAt(0, file.data(), file.size());
-    }
-    ~BenchDir()
-    {
-        std::filesystem::current_path("/");
-        std::filesystem::remove_all(path);
-    }
-};
-
-BenchDir& dir()
-{
-    static BenchDir d;
-    return d;
+        WriteNipFile(10000);
+    });
 }
 
 void BM_PlainRead1MiB(benchmark::State& state)
 {
     dir();
-    std::vector<char> block(1 << 20);
-    for (auto _ : state) {
-        const int fd = ::open("REJFOR.Rdx", O_RDONLY);
-        std::size_t total = 0;
-        ssize_t got;
-        while ((got = ::read(fd, block.data(), block.size())) > 0)
-            total += static_cast<std::size_t>(got);
-        ::close(fd);
-        benchmark::DoNotOptimize(total);
-    }
+    PlainRead1MiB(state, "REJFOR.Rdx");
 }
 BENCHMARK(BM_PlainRead1MiB)->Unit(benchmark::kMillisecond);
 
