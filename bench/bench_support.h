@@ -4,8 +4,8 @@
 #include "common/data_files.h"
 #include "common/file_io.h"
 #include "common/record_access.h"
-#include "forms/cleared_record.h"
-#include "forms/nip_record.h"
+#include "records/cleared_record.h"
+#include "records/nip_record.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,7 +2,7 @@
 // sequential read of the same file in 1 MiB blocks, both from the page cache.
 #include "common/record_access.h"
 #include "ledger/ledger_access.h"
-#include "ledger/ledger_record.h"
+#include "records/ledger_record.h"
 #include "sample_ledger.h"
 
 #include "bench_support.h"

@@ -6,7 +6,7 @@
 #include "common/file_io.h"
 #include "common/messages.h"
 #include "common/record_access.h"
-#include "forms/nip_record.h"
+#include "records/nip_record.h"
 #include "register/record_kind.h"
 #include "register/register_ops.h"
 #include "sample_ledger.h"

@@ -1,6 +1,6 @@
 #include "sample_ledger.h"
 
-#include "app/ledger_params.h"
+#include "records/ledger_params.h"
 #include "app/office_identity.h"
 #include "common/account.h"
 #include "common/cp1250.h"
@@ -8,8 +8,8 @@
 #include "common/polish_letters.h"
 #include "common/real6.h"
 #include "common/record_access.h"
-#include "forms/cleared_record.h"
-#include "ledger/ledger_record.h"
+#include "records/cleared_record.h"
+#include "records/ledger_record.h"
 #include "print/calibration_files.h"
 
 #include <array>

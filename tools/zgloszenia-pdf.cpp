@@ -6,7 +6,7 @@
 #include "common/data_files.h"
 #include "common/file_io.h"
 #include "common/io_error.h"
-#include "forms/nip_record.h"
+#include "records/nip_record.h"
 #include "print/page_layouts.h"
 #include "print/print_job.h"
 #include "print/qt_printer_device.h"

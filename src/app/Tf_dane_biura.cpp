@@ -1,8 +1,9 @@
 #include "app/Tf_dane_biura.h"
 
-#include "app/app_state.h"
+#include "common/app_state.h"
 #include "app/office_identity.h"
-#include "common/ui_messages.h"
+#include "common/record_text.h"
+#include "common/guarded_command.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

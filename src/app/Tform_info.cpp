@@ -1,9 +1,9 @@
 #include "app/Tform_info.h"
 
 #include "app/Tf_dane_biura.h"
-#include "app/app_state.h"
+#include "common/app_state.h"
 #include "app/program_info.h"
-#include "common/ui_messages.h"
+#include "common/record_text.h"
 
 #include <QFile>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #include "app/form_commands.h"
 
 #include "forms/Tpdlg_nip1.h"
-#include "forms/nip_record.h"
+#include "records/nip_record.h"
 #include "register/record_kind.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "app/startup.h"
 
-#include "app/app_state.h"
-#include "app/ledger_params.h"
+#include "common/app_state.h"
+#include "records/ledger_params.h"
 #include "app/office_identity.h"
 #include "common/data_files.h"
 #include "common/file_io.h"
@@ -9,7 +9,7 @@
 #include "common/polish_letters.h"
 #include "common/real6.h"
 #include "common/record_access.h"
-#include "forms/cleared_record.h"
+#include "records/cleared_record.h"
 #include "register/record_kind.h"
 
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "common/MaskedEdit.h"
 
-#include "common/ui_messages.h"
+#include "common/record_text.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

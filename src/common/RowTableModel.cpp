@@ -1,6 +1,6 @@
 #include "common/RowTableModel.h"
 
-#include "common/ui_messages.h"
+#include "common/record_text.h"
 
 void RowTableModel::setTable(RowTable table)
 {

@@ -1,7 +1,5 @@
 #include "common/ui_messages.h"
 
-#include "common/cp1250.h"
-#include "common/io_error.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -37,18 +35,3 @@ Messenger& UiMessages::current()
 }
 
 void UiMessages::install(Messenger* messenger) { g_installed = messenger; }
-
-QString fromRecordText(const std::string& cp1250) { return QString::fromStdString(cp1250::toUtf8(cp1250)); }
-
-std::string toRecordText(const QString& text) { return cp1250::fromUtf8(text.toStdString()); }
-
-bool runGuarded(const std::function<void()>& command)
-{
-    try {
-        command();
-        return true;
-    } catch (const IoError& e) {
-        UiMessages::current().error(e.what());
-        return false;
-    }
-}

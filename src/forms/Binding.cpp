@@ -3,7 +3,7 @@
 #include "common/MaskedEdit.h"
 #include "common/date_text.h"
 #include "common/text_routines.h"
-#include "common/ui_messages.h"
+#include "common/record_text.h"
 #include "forms/Memo.h"
 #include "forms/RadioGroup.h"
 #include "forms/UpDown.h"

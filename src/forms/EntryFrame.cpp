@@ -1,6 +1,6 @@
 #include "forms/EntryFrame.h"
 
-#include "forms/FocusMoves.h"
+#include "common/FocusMoves.h"
 
 EntryFrame::EntryFrame(QWidget* parent) : QFrame(parent), scope_(new FocusScope(this))
 {

@@ -2,8 +2,9 @@
 
 #include "common/MaskedEdit.h"
 #include "common/date_text.h"
+#include "common/record_text.h"
 #include "common/ui_messages.h"
-#include "forms/FocusMoves.h"
+#include "common/FocusMoves.h"
 #include "forms/RadioGroup.h"
 
 #include <QCheckBox>

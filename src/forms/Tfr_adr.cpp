@@ -1,9 +1,9 @@
 #include "forms/Tfr_adr.h"
 
 #include "common/MaskedEdit.h"
-#include "forms/FocusMoves.h"
+#include "common/FocusMoves.h"
 #include "forms/FormControls.h"
-#include "forms/address_block.h"
+#include "records/address_block.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,10 +1,10 @@
 #include "forms/Tfr_dok_rach.h"
 
-#include "app/app_state.h"
-#include "app/ledger_params.h"
+#include "common/app_state.h"
+#include "records/ledger_params.h"
 #include "common/cp1250.h"
 #include "common/record_access.h"
-#include "common/ui_messages.h"
+#include "common/record_text.h"
 #include "forms/FormControls.h"
 #include "forms/RadioGroup.h"
 

@@ -1,7 +1,7 @@
 #include "forms/Tfr_nrrach.h"
 
 #include "forms/FormControls.h"
-#include "forms/bank_block.h"
+#include "records/bank_block.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -13,7 +13,7 @@
 #include "forms/Tfr_org_rej.h"
 #include "forms/Tfr_osw.h"
 #include "forms/Tfr_zal.h"
-#include "forms/nip_record.h"
+#include "records/nip_record.h"
 #include "ledger/prefill.h"
 #include "register/record_kind.h"
 #include "register/register_state.h"

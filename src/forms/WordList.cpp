@@ -3,7 +3,8 @@
 #include "common/data_files.h"
 #include "common/dictionary.h"
 #include "common/polish_order.h"
-#include "common/ui_messages.h"
+#include "common/record_text.h"
+#include "common/guarded_command.h"
 
 #include <QComboBox>
 

@@ -4,7 +4,7 @@
 #include "common/cp1250.h"
 #include "common/data_files.h"
 #include "common/io_error.h"
-#include "ledger/ledger_record.h"
+#include "records/ledger_record.h"
 
 #include <algorithm>
 #include <array>

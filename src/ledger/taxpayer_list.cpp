@@ -3,7 +3,7 @@
 #include "common/cp1250.h"
 #include "common/polish_letters.h"
 #include "ledger/ledger_access.h"
-#include "ledger/ledger_record.h"
+#include "records/ledger_record.h"
 
 std::vector<std::string> TaxpayerListHeader() { return {"Konto", cp1250::fromUtf8("Nazwisko i imię"), "NIP"}; }
 

@@ -1,8 +1,9 @@
 #include "print/CalibrationDialog.h"
 
 #include "common/modal_result.h"
+#include "common/guarded_command.h"
 #include "common/ui_messages.h"
-#include "forms/FocusMoves.h"
+#include "common/FocusMoves.h"
 #include "print/CalibrationGrid.h"
 
 #include <QGroupBox>

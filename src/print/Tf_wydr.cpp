@@ -1,6 +1,7 @@
 #include "print/Tf_wydr.h"
 
 #include "common/modal_result.h"
+#include "common/guarded_command.h"
 #include "common/ui_messages.h"
 #include "print/PrinterSetup.h"
 #include "print/Tf_zg_marg.h"

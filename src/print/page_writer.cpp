@@ -2,7 +2,7 @@
 
 #include "common/date_text.h"
 #include "common/text_routines.h"
-#include "forms/address_block.h"
+#include "records/address_block.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #include "print/print_forms.h"
 
-#include "forms/nip_record.h"
-#include "forms/vat_records.h"
+#include "records/nip_record.h"
+#include "records/vat_records.h"
 #include "register/record_kind.h"
 
 #include <algorithm>

@@ -10,6 +10,8 @@
 #include "common/modal_result.h"
 #include "common/screen_centre.h"
 #include "common/text_routines.h"
+#include "common/record_text.h"
+#include "common/guarded_command.h"
 #include "common/ui_messages.h"
 #include "register/register_state.h"
 

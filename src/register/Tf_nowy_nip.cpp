@@ -4,6 +4,8 @@
 #include "common/WindowActivation.h"
 #include "common/modal_result.h"
 #include "common/screen_centre.h"
+#include "common/record_text.h"
+#include "common/guarded_command.h"
 #include "common/ui_messages.h"
 #include "register/record_kind.h"
 #include "register/register_ops.h"

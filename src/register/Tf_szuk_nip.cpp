@@ -1,5 +1,6 @@
 #include "register/Tf_szuk_nip.h"
 
+#include "common/record_text.h"
 #include "common/ui_messages.h"
 #include "register/record_kind.h"
 #include "register/record_list.h"

@@ -2,8 +2,8 @@
 
 #include "common/data_files.h"
 #include "common/text_routines.h"
-#include "forms/nip_record.h"
-#include "forms/vat_records.h"
+#include "records/nip_record.h"
+#include "records/vat_records.h"
 #include "register/record_kind.h"
 #include "register/register_ops.h"
 

@@ -6,8 +6,8 @@
 #include "common/file_io.h"
 #include "common/io_error.h"
 #include "common/record_access.h"
-#include "forms/cleared_record.h"
-#include "forms/nip_record.h"
+#include "records/cleared_record.h"
+#include "records/nip_record.h"
 #include "register/register_state.h"
 
 #include <algorithm>

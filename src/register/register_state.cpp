@@ -1,6 +1,6 @@
 #include "register/register_state.h"
 
-#include "forms/cleared_record.h"
+#include "records/cleared_record.h"
 
 RegisterState::RegisterState()
 {

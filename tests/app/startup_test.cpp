@@ -1,5 +1,5 @@
-#include "app/app_state.h"
-#include "app/ledger_params.h"
+#include "common/app_state.h"
+#include "records/ledger_params.h"
 #include "app/office_identity.h"
 #include "app/startup.h"
 #include "common/file_io.h"
@@ -7,7 +7,7 @@
 #include "common/polish_letters.h"
 #include "common/real6.h"
 #include "common/record_access.h"
-#include "forms/cleared_record.h"
+#include "records/cleared_record.h"
 #include "support/scripted_messages.h"
 #include "support/temp_dir.h"
 

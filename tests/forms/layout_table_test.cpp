@@ -1,7 +1,7 @@
 #include "common/real6.h"
 #include "common/record_access.h"
-#include "forms/all_layouts.h"
-#include "forms/cleared_record.h"
+#include "records/all_layouts.h"
+#include "records/cleared_record.h"
 
 #include <gtest/gtest.h>
 

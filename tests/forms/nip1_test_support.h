@@ -1,7 +1,7 @@
 #pragma once
 #include "common/data_files.h"
 #include "common/file_io.h"
-#include "forms/nip_record.h"
+#include "records/nip_record.h"
 #include "register/record_kind.h"
 #include "register/register_state.h"
 #include "support/temp_dir.h"

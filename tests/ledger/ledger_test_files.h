@@ -2,7 +2,7 @@
 #include "common/cp1250.h"
 #include "common/data_files.h"
 #include "common/record_access.h"
-#include "ledger/ledger_record.h"
+#include "records/ledger_record.h"
 #include "support/temp_dir.h"
 
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 #include "common/record_access.h"
-#include "forms/address_block.h"
-#include "forms/cleared_record.h"
+#include "records/address_block.h"
+#include "records/cleared_record.h"
 #include "print/page_layouts.h"
 #include "print/page_writer.h"
 #include "support/recording_canvas.h"

@@ -1,5 +1,5 @@
-#include "forms/nip_record.h"
-#include "forms/vat_records.h"
+#include "records/nip_record.h"
+#include "records/vat_records.h"
 #include "layout_test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "common/cp1250.h"
 #include "common/modal_result.h"
-#include "forms/vat_records.h"
+#include "records/vat_records.h"
 #include "print/Tf_wydr.h"
 #include "print/calibration_files.h"
 #include "register/register_state.h"

@@ -1,5 +1,5 @@
 #include "common/cp1250.h"
-#include "forms/vat_records.h"
+#include "records/vat_records.h"
 #include "print/calibration_files.h"
 #include "print/painter_canvas.h"
 #include "print/print_font.h"

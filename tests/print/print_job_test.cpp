@@ -1,6 +1,6 @@
 #include "common/io_error.h"
-#include "forms/nip_record.h"
-#include "forms/vat_records.h"
+#include "records/nip_record.h"
+#include "records/vat_records.h"
 #include "print/calibration_files.h"
 #include "print/print_job.h"
 #include "support/recording_canvas.h"

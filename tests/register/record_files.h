@@ -1,8 +1,8 @@
 #pragma once
 #include "common/data_files.h"
 #include "common/record_access.h"
-#include "forms/cleared_record.h"
-#include "forms/nip_record.h"
+#include "records/cleared_record.h"
+#include "records/nip_record.h"
 #include "register/record_kind.h"
 #include "support/temp_dir.h"
 

@@ -1,6 +1,6 @@
 #include "common/cp1250.h"
 #include "common/io_error.h"
-#include "forms/vat_records.h"
+#include "records/vat_records.h"
 #include "register/record_files.h"
 #include "register/record_list.h"
 #include "support/recorded_progress.h"

@@ -1,6 +1,6 @@
 #include "common/MaskedEdit.h"
 #include "common/modal_result.h"
-#include "forms/vat_records.h"
+#include "records/vat_records.h"
 #include "register/Tf_nowy_nip.h"
 #include "register/Tf_szuk_nip.h"
 #include "register/record_files.h"

@@ -1,7 +1,7 @@
 #include "print/layouts/layout_support.h"
 
 #include "common/text_routines.h"
-#include "forms/bank_block.h"
+#include "records/bank_block.h"
 
 #include <string>
 

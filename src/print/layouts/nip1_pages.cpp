@@ -11,7 +11,7 @@
 //        name (C.7.2).
 //   4/4: correspondence cross and seat address (C.8), places of business
 //        1-2 (C.9), attachment counts A-C (D), declarant (E).
-#include "forms/nip_record.h"
+#include "records/nip_record.h"
 #include "print/layouts/layout_support.h"
 #include "print/layouts/nip_sections.h"
 #include "print/layouts/page_renderers.h"

@@ -11,7 +11,7 @@
 //   4/4: parent unit's names, NIP and REGON (C.1), its registering body
 //        (C.2), its seat address (C.3), attachment counts A-D (D),
 //        declarant (E).
-#include "forms/nip_record.h"
+#include "records/nip_record.h"
 #include "print/layouts/layout_support.h"
 #include "print/layouts/nip_sections.h"
 #include "print/layouts/page_renderers.h"

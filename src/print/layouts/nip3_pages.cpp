@@ -5,7 +5,7 @@
 //        residence address and the date since (B.5), personal bank account
 //        (B.6), number of NIP-3 forms filed and the end of business (C),
 //        declarant (D), the body passing the form on (E).
-#include "forms/nip_record.h"
+#include "records/nip_record.h"
 #include "print/layouts/layout_support.h"
 #include "print/layouts/nip_sections.h"
 #include "print/layouts/page_renderers.h"

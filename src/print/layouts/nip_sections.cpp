@@ -1,6 +1,6 @@
 #include "print/layouts/nip_sections.h"
 
-#include "forms/nip_record.h"
+#include "records/nip_record.h"
 
 namespace page_layout {
 

@@ -2,7 +2,7 @@
 // files.
 //   1/2: NIP, the taxpayer (A), the six bank accounts (B).
 //   2/2: declarant (C).
-#include "forms/vat_records.h"
+#include "records/vat_records.h"
 #include "print/layouts/layout_support.h"
 #include "print/layouts/page_renderers.h"
 

@@ -1,7 +1,7 @@
 // NIP-D, the partners of a NIP-2 (spacing file "odsnip2"). Sheet 1 prints
 // partners 1 to 3, sheet 2 partners 4 to 6, with the same margins and
 // spacings; the second partner of a sheet runs over onto page 2/2.
-#include "forms/nip_record.h"
+#include "records/nip_record.h"
 #include "print/layouts/layout_support.h"
 #include "print/layouts/nip_sections.h"
 #include "print/layouts/page_renderers.h"

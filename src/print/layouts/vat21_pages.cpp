@@ -2,7 +2,7 @@
 //   1/2: NIP, tax office, the taxpayer (B.1), address (B.2), purpose (C),
 //        member states 1-2 (F).
 //   2/2: member states 3-24 (F continued), declarant (G).
-#include "forms/vat_records.h"
+#include "records/vat_records.h"
 #include "print/layouts/layout_support.h"
 #include "print/layouts/page_renderers.h"
 

@@ -10,7 +10,7 @@
 //   VAT-R/UE: NIP, the taxpayer's name (A), kinds of registration (poz. 4)
 //             and their start (poz. 5), kinds ended (poz. 6) and the end
 //             date (poz. 7), deposit (poz. 8).
-#include "forms/vat_records.h"
+#include "records/vat_records.h"
 #include "print/layouts/layout_support.h"
 #include "print/layouts/page_renderers.h"
 

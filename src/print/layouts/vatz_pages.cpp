@@ -1,6 +1,6 @@
 // VAT-Z 1/1, spacing file "odsvatz".
 #include "common/date_text.h"
-#include "forms/vat_records.h"
+#include "records/vat_records.h"
 #include "print/layouts/layout_support.h"
 #include "print/layouts/page_renderers.h"
 

@@ -1,9 +1,9 @@
 #pragma once
 #include "common/field_layout.h"
 #include "common/record_access.h"
-#include "forms/address_block.h"
-#include "forms/bank_block.h"
-#include "forms/cleared_record.h"
+#include "records/address_block.h"
+#include "records/bank_block.h"
+#include "records/cleared_record.h"
 
 #include <cassert>
 

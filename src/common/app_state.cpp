@@ -1,4 +1,4 @@
-#include "app/app_state.h"
+#include "common/app_state.h"
 
 AppState& appState()
 {

@@ -1,9 +1,9 @@
 #pragma once
-#include "app/ledger_params.h"
+#include "records/ledger_params.h"
 #include "common/field_layout.h"
-#include "forms/nip_record.h"
-#include "forms/vat_records.h"
-#include "ledger/ledger_record.h"
+#include "records/nip_record.h"
+#include "records/vat_records.h"
+#include "records/ledger_record.h"
 
 #include <span>
 

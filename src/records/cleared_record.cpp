@@ -1,8 +1,8 @@
-#include "forms/cleared_record.h"
+#include "records/cleared_record.h"
 
 #include "common/data_files.h"
-#include "forms/nip_record.h"
-#include "forms/vat_records.h"
+#include "records/nip_record.h"
+#include "records/vat_records.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 #include "common/field_layout.h"
-#include "forms/address_block.h"
-#include "forms/bank_block.h"
+#include "records/address_block.h"
+#include "records/bank_block.h"
 
 // The VAT-R, VAT-Z, VAT-21 and NIP-B records (files "vatr.", "vatz.",
 // "vat21.", "nipb."). Bytes no form writes stay zero from clearing.

@@ -1,4 +1,4 @@
-#include "forms/FocusMoves.h"
+#include "common/FocusMoves.h"
 
 #include <QAbstractButton>
 #include <QApplication>
