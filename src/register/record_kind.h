@@ -1,4 +1,7 @@
 #pragma once
+#include "records/nip_record.h"
+#include "records/vat_records.h"
+
 #include <cstdint>
 #include <string_view>
 
@@ -13,11 +16,11 @@ struct RecordKind {
 };
 
 inline constexpr RecordKind kRecordKinds[] = {
-    {0, "REJFOR", "REJFOR.", 4858, "rejfor"},
-    {1, "VATR", "vatr.", 957, "vatr"},
-    {2, "VATZ", "vatz.", 597, "vatz"},
-    {3, "VAT21", "vat21.", 1624, "vat21"},
-    {4, "NIPB", "nipb.", 922, "nipb"},
+    {0, "REJFOR", "REJFOR.", nip::kRecordSize, "rejfor"},
+    {1, "VATR", "vatr.", vatr::kRecordSize, "vatr"},
+    {2, "VATZ", "vatz.", vatz::kRecordSize, "vatz"},
+    {3, "VAT21", "vat21.", vat21::kRecordSize, "vat21"},
+    {4, "NIPB", "nipb.", nipb::kRecordSize, "nipb"},
 };
 
 enum KindIndex { KindRejfor = 0, KindVatr = 1, KindVatz = 2, KindVat21 = 3, KindNipb = 4 };
