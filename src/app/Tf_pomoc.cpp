@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -34,4 +35,12 @@ Tf_pomoc::Tf_pomoc(QWidget* parent) : QDialog(parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tb_tekst);
     layout->addLayout(buttons);
+}
+
+void Tf_pomoc::showTopic(const QString& topic)
+{
+    if (topic.isEmpty())
+        tb_tekst->verticalScrollBar()->setValue(0);
+    else
+        tb_tekst->scrollToAnchor(topic);
 }

@@ -14,6 +14,10 @@ public:
     QTextBrowser* tb_tekst = nullptr;
     QPushButton* kl_zamknij = nullptr;
 
+    // Scrolls to the topic's anchor in the help file; an empty topic is
+    // the contents at its top.
+    void showTopic(const QString& topic);
+
     // Which file is shown: the operator's own or the built-in one.
     static QString helpFile();
 };

@@ -1,32 +1,15 @@
 #include "app/Tf_rejfor_gl.h"
 
-#include "app/Tf_pomoc.h"
-#include "app/Tform_info.h"
+#include "app/command_table.h"
 #include "app/form_commands.h"
+#include "app/help_viewer.h"
 #include "app/image_list.h"
 #include "app/program_info.h"
-#include "common/sort_cursor.h"
 #include "app/startup.h"
-#include "common/modal_result.h"
-#include "common/modal_runner.h"
-#include "common/polish_letters.h"
-#include "common/record_text.h"
 #include "common/guarded_command.h"
+#include "common/help.h"
+#include "common/sort_cursor.h"
 #include "common/ui_messages.h"
-#include "forms/EditorDialog.h"
-#include "records/nip_record.h"
-#include "ledger/Tf_szuk_pod.h"
-#include "ledger/ledger_access.h"
-#include "records/ledger_record.h"
-#include "print/Tf_wydr.h"
-#include "print/Tf_zg_marg.h"
-#include "print/Tf_zg_margv.h"
-#include "print/Tf_zg_ods.h"
-#include "print/Tf_zg_odsv.h"
-#include "register/Tf_nowy_nip.h"
-#include "register/Tf_szuk_nip.h"
-#include "register/register_ops.h"
-#include "register/register_state.h"
 
 #include <QAction>
 #include <QApplication>
@@ -36,25 +19,55 @@
 #include <QProgressBar>
 #include <QStatusBar>
 #include <QToolBar>
-#include <QVBoxLayout>
+#include <QToolButton>
 
-#include <memory>
-#include <optional>
+#include <algorithm>
+#include <functional>
+#include <vector>
 
 namespace {
 
-QString caption(const FormCommand& form, const std::string& account, const std::string& tail)
+struct ToolBarSetup {
+    Bar bar;
+    QToolBar* Tf_rejfor_gl::*member;
+    const char* name;
+    const char* title;
+};
+constexpr ToolBarSetup kToolBars[] = {
+    {Bar::tb_gl, &Tf_rejfor_gl::tb_gl, "tb_gl", "NIP-1, NIP-2"},
+    {Bar::tb_gl1, &Tf_rejfor_gl::tb_gl1, "tb_gl1", "NIP-3, VAT-R"},
+    {Bar::ToolBar1, &Tf_rejfor_gl::ToolBar1, "ToolBar1", "NIP-B"},
+};
+
+// On the toolbars and in the pop-up menu a form's commands follow a form's
+// life: new, from the ledger, update, print; the menus put "z PKPiR" first.
+int placeInGroup(const CommandRow& row)
 {
-    return QString::fromUtf8(form.label) + fromRecordText(account) + " " + fromRecordText(tail);
+    constexpr Family order[] = {Family::NewRecord, Family::FromLedger, Family::Update, Family::Print};
+    return row.family ? int(std::find(std::begin(order), std::end(order), *row.family) - std::begin(order)) : 0;
 }
 
-QString kindName(const FormCommand& form) { return QString::fromUtf8(kindAt(form.recordKind).name.data()); }
-
-template <typename Dialog> void runOwnedDialog(QWidget* owner)
+// The rows that `wanted` picks, one group per form (category) in the
+// table's order, each group in its place order.
+std::vector<std::vector<const CommandRow*>> groupsOf(const std::function<bool(const CommandRow&)>& wanted)
 {
-    Dialog dialog(owner);
-    runModal(dialog);
+    std::vector<std::vector<const CommandRow*>> groups;
+    const char* category = nullptr;
+    for (const CommandRow& row : commandRows()) {
+        if (!wanted(row))
+            continue;
+        if (!category || std::string_view(category) != row.category)
+            groups.emplace_back();
+        category = row.category;
+        groups.back().push_back(&row);
+    }
+    for (auto& group : groups)
+        std::stable_sort(group.begin(), group.end(),
+                         [](const CommandRow* a, const CommandRow* b) { return placeInGroup(*a) < placeInGroup(*b); });
+    return groups;
 }
+
+QString hintOf(const CommandRow& row) { return QString::fromUtf8(row.hint ? row.hint : row.toolCaption); }
 
 } // namespace
 
@@ -80,109 +93,112 @@ Tf_rejfor_gl::Tf_rejfor_gl(QWidget* parent) : QMainWindow(parent)
                         .arg(QString::fromUtf8(kProgramName)));
     setCentralWidget(centre);
 
-    createActions();
-    createMenus();
+    createCommands();
     createToolBars();
     buildPopupMenu();
-    EditorDialog::setHelpHandler([this] { HelpContents1Execute(); });
+    installHelpViewer(showHelpWindow);
 
     FormCreate();
 }
 
-// The editors' "&Pomoc" leads here only while the window exists.
-Tf_rejfor_gl::~Tf_rejfor_gl() { EditorDialog::setHelpHandler({}); }
+// Help, from this window and every dialog, lives as long as the window.
+Tf_rejfor_gl::~Tf_rejfor_gl() { installHelpViewer({}); }
 
-void Tf_rejfor_gl::createActions()
+void Tf_rejfor_gl::createCommands()
 {
-    struct Spec {
-        QAction** action;
-        const char* name;
-        const char* category;
-        const char* caption;
-        std::optional<Img> image;
-        void (Tf_rejfor_gl::*handler)();
-    };
-    const Spec specs[] = {
-        {&a_pkpir, "a_pkpir", "NIP-1", "z &PKPiR", Img::Pkpir, &Tf_rejfor_gl::a_pkpirExecute},
-        {&a_nowy, "a_nowy", "NIP-1", "&nowy", Img::Nowy, &Tf_rejfor_gl::a_nowyExecute},
-        {&a_aktualiz, "a_aktualiz", "NIP-1", "&aktualizacja", Img::Aktualizacja, &Tf_rejfor_gl::a_aktualizExecute},
-        {&a_wydr1, "a_wydr1", "NIP-1", "&wydruk", Img::Wydruk, &Tf_rejfor_gl::a_wydr1Execute},
-        {&a_marg, "a_marg", "Ustawienia wydruku", "&Marginesy  formularze NIP", Img::Marginesy,
-         &Tf_rejfor_gl::a_margExecute},
-        {&a_margv, "a_margv", "Ustawienia wydruku", "Marginesy  formularze &VAT", Img::Marginesy,
-         &Tf_rejfor_gl::a_margvExecute},
-        {&a_ods, "a_ods", "Ustawienia wydruku", "&Odstępy formularze NIP", Img::Odstepy, &Tf_rejfor_gl::a_odsExecute},
-        {&a_odsv, "a_odsv", "Ustawienia wydruku", "Odstępy formularze &VAT", Img::Odstepy,
-         &Tf_rejfor_gl::a_odsvExecute},
-        {&HelpContents1, "HelpContents1", "Help", "&Pomoc", std::nullopt, &Tf_rejfor_gl::HelpContents1Execute},
-        {&a_info, "a_info", "", "O programie", std::nullopt, &Tf_rejfor_gl::a_infoExecute},
-        {&a_koniec, "a_koniec", "", "&Koniec", std::nullopt, &Tf_rejfor_gl::a_koniecExecute},
-    };
-    for (const Spec& s : specs) {
-        auto* action = new QAction(QString::fromUtf8(s.caption), this);
-        // Commands that stand in the menu bar itself show their caption, not a picture.
-        if (s.image)
-            action->setIcon(imageListIcon(*s.image));
-        action->setObjectName(s.name);
-        action->setProperty("category", QString::fromUtf8(s.category));
-        connect(action, &QAction::triggered, this, s.handler);
+    std::vector<QMenu*> menus;
+    for (const CommandRow& row : commandRows()) {
+        auto* action = new QAction(QString::fromUtf8(row.caption), this);
+        action->setObjectName(row.name);
+        action->setProperty("category", QString::fromUtf8(row.category));
+        if (row.image)
+            action->setIcon(imageListIcon(*row.image));
+        if (row.shortcut)
+            action->setShortcut(row.shortcut);
+        if (row.bar != Bar::None && !row.callsHandler) {
+            action->setIconText(QString::fromUtf8(row.toolCaption));
+            action->setToolTip(hintOf(row));
+            action->setStatusTip(hintOf(row));
+        }
+        connect(action, &QAction::triggered, this, [this, &row] { runCommand(row); });
         addAction(action);
-        *s.action = action;
+
+        if (!row.menu) {
+            menuBar()->addAction(action);
+            continue;
+        }
+        const QString title = QString::fromUtf8(row.menu);
+        auto menu = std::find_if(menus.begin(), menus.end(), [&](QMenu* m) { return m->title() == title; });
+        QMenu* into = menu != menus.end() ? *menu : menus.emplace_back(menuBar()->addMenu(title));
+        if (row.separatorBefore)
+            into->addSeparator();
+        into->addAction(action);
+        if (row.menuDefault)
+            into->setDefaultAction(action);
     }
-    HelpContents1->setShortcut(Qt::Key_F1);
-    HelpContents1->setShortcutContext(Qt::ApplicationShortcut);
-    // The hints of the form commands name the form.
-    for (QAction* a : {a_pkpir, a_nowy, a_aktualiz, a_wydr1}) {
-        const QString plain = a->text().remove('&');
-        a->setIconText(plain);
-        a->setToolTip("NIP-1 " + plain);
-        a->setStatusTip("NIP-1 " + plain);
-    }
-}
-
-void Tf_rejfor_gl::createMenus()
-{
-    QMenu* nip1 = menuBar()->addMenu("NIP-&1");
-    nip1->setObjectName("m_nip1");
-    nip1->addActions({a_pkpir, a_nowy, a_aktualiz});
-    nip1->addSeparator();
-    nip1->addAction(a_wydr1);
-    nip1->setDefaultAction(a_pkpir); // drawn in bold
-
-    QMenu* settings = menuBar()->addMenu("&Ustawienia wydruku");
-    settings->setObjectName("m_ustawienia");
-    settings->addActions({a_marg, a_margv, a_ods, a_odsv});
-
-    menuBar()->addAction(a_koniec);
-    menuBar()->addAction(HelpContents1);
-    menuBar()->addAction(a_info);
 }
 
 void Tf_rejfor_gl::createToolBars()
 {
-    tb_gl = addToolBar("NIP-1");
-    tb_gl->setObjectName("tb_gl");
-    tb_gl->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    tb_gl->setIconSize(QSize(32, 32));
-    tb_gl->addActions({a_nowy, a_pkpir, a_aktualiz, a_wydr1});
-    tb_gl->addSeparator();
+    for (const ToolBarSetup& setup : kToolBars) {
+        if (setup.bar != Bar::tb_gl)
+            addToolBarBreak();
+        QToolBar* bar = addToolBar(QString::fromUtf8(setup.title));
+        this->*setup.member = bar;
+        bar->setObjectName(setup.name);
+        bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        bar->setIconSize(QSize(32, 32));
+        for (const auto& group : groupsOf([&](const CommandRow& row) { return row.bar == setup.bar; })) {
+            if (!bar->actions().isEmpty())
+                bar->addSeparator();
+            for (const CommandRow* row : group) {
+                if (!row->callsHandler) {
+                    bar->addAction(actionOf(*row));
+                    continue;
+                }
+                auto* button = new QToolButton(bar);
+                button->setText(QString::fromUtf8(row->toolCaption));
+                button->setToolTip(hintOf(*row));
+                button->setStatusTip(hintOf(*row));
+                button->setIcon(imageListIcon(*row->image));
+                button->setToolButtonStyle(bar->toolButtonStyle());
+                button->setIconSize(bar->iconSize());
+                button->setAutoRaise(true);
+                connect(button, &QToolButton::clicked, this, [this, row] { runCommand(*row); });
+                bar->addWidget(button);
+            }
+        }
+    }
 }
 
 void Tf_rejfor_gl::buildPopupMenu()
 {
     popm_gl = new QMenu(this);
     popm_gl->setObjectName("popm_gl");
-    const std::pair<const char*, QAction*> entries[] = {
-        {"NIP-1 nowy", a_nowy},
-        {"NIP-1 z PKPiR", a_pkpir},
-        {"NIP-1 aktualizacja", a_aktualiz},
-        {"NIP-1 wydruk", a_wydr1},
-    };
-    for (const auto& [text, action] : entries)
-        popm_gl->addAction(action->icon(), QString::fromUtf8(text), action, &QAction::trigger);
+    for (const auto& group : groupsOf([](const CommandRow& row) { return row.popup != nullptr; })) {
+        if (!popm_gl->actions().isEmpty())
+            popm_gl->addSeparator();
+        for (const CommandRow* row : group) {
+            QAction* action = actionOf(*row);
+            popm_gl->addAction(action->icon(), QString::fromUtf8(row->popup), action, &QAction::trigger);
+        }
+    }
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { popm_gl->popup(mapToGlobal(at)); });
+}
+
+QAction* Tf_rejfor_gl::actionOf(const CommandRow& row) const
+{
+    return findChild<QAction*>(row.name, Qt::FindDirectChildrenOnly);
+}
+
+void Tf_rejfor_gl::runCommand(const CommandRow& row)
+{
+    if (row.family)
+        runFormCommand(*row.family, formCommand(row.form), this, wsk_post);
+    else
+        row.general(*this);
 }
 
 void Tf_rejfor_gl::FormCreate()
@@ -205,98 +221,3 @@ void Tf_rejfor_gl::onApplicationStateChanged(Qt::ApplicationState state)
     if (state == Qt::ApplicationActive)
         inic();
 }
-
-void Tf_rejfor_gl::runEditor(const FormCommand& form, const std::string& account, const std::string& name,
-                             const QString& caption, int mode)
-{
-    std::unique_ptr<EditorDialog> editor(form.makeEditor(this));
-    editor->prepare(account, name, caption.isEmpty() ? editor->windowTitle() : caption, mode);
-    runModal(*editor);
-}
-
-void Tf_rejfor_gl::fromLedger(const FormCommand& form)
-{
-    Tf_szuk_pod search(wsk_post, this);
-    search.setWindowTitle(QString::fromUtf8(form.searchTitle));
-    if (runModal(search) != kModalOk)
-        return;
-    runGuarded([&] {
-        LoadForAccount(form.recordKind, registerState().currentAccount, form.formType);
-        ConstBytes taxpayer = currentTaxpayer();
-        const std::string account = getStr(taxpayer, ledger::account_no);
-        const std::string name = (LedgerText(getStr(taxpayer, ledger::surname)) + " " +
-                                  LedgerText(getStr(taxpayer, ledger::first_name)))
-                                     .substr(0, form.nameWidth);
-        runEditor(form, account, name, caption(form, account, name), EditorDialog::FromLedger);
-    });
-}
-
-void Tf_rejfor_gl::newRecord(const FormCommand& form)
-{
-    Tf_nowy_nip choose(this);
-    choose.SetKind(kindName(form));
-    if (form.newCaption)
-        choose.setWindowTitle(QString::fromUtf8(form.newCaption));
-    if (runModal(choose) != kModalOk)
-        return;
-    const std::string account = registerState().currentAccount;
-    runGuarded([&] {
-        runEditor(form, account, {}, form.editorKeepsCaption ? QString() : caption(form, account, {}) + form.newWords,
-                  EditorDialog::NewRecord);
-    });
-}
-
-void Tf_rejfor_gl::update(const FormCommand& form)
-{
-    Tf_szuk_nip list(wsk_post, this);
-    list.SetKind(kindName(form));
-    list.setFormType(form.formType);
-    list.setWindowTitle(QString::fromUtf8(form.updateTitle));
-    if (runModal(list) != kModalOk)
-        return;
-    const std::string account = registerState().currentAccount;
-    const std::string name = form.updateName(recordBuffer(form.recordKind)).substr(0, form.nameWidth);
-    runGuarded([&] {
-        runEditor(form, account, name, form.editorKeepsCaption ? QString() : caption(form, account, name),
-                  EditorDialog::Update);
-    });
-}
-
-void Tf_rejfor_gl::print(const FormCommand& form)
-{
-    Tf_szuk_nip list(wsk_post, this);
-    list.SetKind(kindName(form));
-    list.setFormType(form.formType);
-    list.setWindowTitle(QString::fromUtf8(form.printTitle));
-    if (runModal(list) != kModalOk)
-        return;
-    ConstBytes record = recordBuffer(form.recordKind);
-    Tf_wydr printing(this);
-    printing.form_kind = form.printKind;
-    printing.prefixCaption(fromRecordText(getStr(record, nip::account_no)) + " " +
-                           fromRecordText(form.printName(record)) + " ");
-    runModal(printing);
-}
-
-void Tf_rejfor_gl::a_pkpirExecute() { fromLedger(kNip1Command); }
-void Tf_rejfor_gl::a_nowyExecute() { newRecord(kNip1Command); }
-void Tf_rejfor_gl::a_aktualizExecute() { update(kNip1Command); }
-void Tf_rejfor_gl::a_wydr1Execute() { print(kNip1Command); }
-
-void Tf_rejfor_gl::a_margExecute() { runOwnedDialog<Tf_zg_marg>(this); }
-void Tf_rejfor_gl::a_margvExecute() { runOwnedDialog<Tf_zg_margv>(this); }
-void Tf_rejfor_gl::a_odsExecute() { runOwnedDialog<Tf_zg_ods>(this); }
-void Tf_rejfor_gl::a_odsvExecute() { runOwnedDialog<Tf_zg_odsv>(this); }
-
-void Tf_rejfor_gl::HelpContents1Execute()
-{
-    if (!help_)
-        help_ = new Tf_pomoc(this);
-    help_->show();
-    help_->raise();
-    help_->activateWindow();
-}
-
-void Tf_rejfor_gl::a_infoExecute() { runOwnedDialog<Tform_info>(this); }
-
-void Tf_rejfor_gl::a_koniecExecute() { close(); }

@@ -69,6 +69,27 @@ void readLedgerParams()
     createWith(name, params.data(), params.size());
 }
 
+// Writes the standard rates over a damaged rates record. The rates file
+// belongs to the ledger: when it cannot be written (a read-only file), the
+// rates stay repaired in memory and the failure is reported once per run.
+void repairRates(DataFile& f, std::array<std::uint8_t, 36>& record, Messenger& messages)
+{
+    StartupNotices& notices = startupNotices();
+    if (!notices.ratesUnrepaired)
+        messages.inform("Niepoprawne stawki ryczałtu. Proszę zaktualizowac!");
+    record.fill(0);
+    const double repaired[3] = {3.0, 5.5, 8.5};
+    for (std::uint32_t i = 0; i < 3; ++i)
+        DoubleToReal6(repaired[i], record.data() + rates_record::rates.item(i).offset);
+    try {
+        f.writeAt(0, record.data(), record.size());
+    } catch (const IoError& e) {
+        if (!notices.ratesUnrepaired)
+            messages.error(e.what());
+        notices.ratesUnrepaired = true;
+    }
+}
+
 void checkRates(Messenger& messages)
 {
     const std::string name = dataFileName("strycz.");
@@ -76,18 +97,15 @@ void checkRates(Messenger& messages)
     bool missing = false;
     auto f = openIfExists(name, missing);
     if (!f) {
-        if (missing)
+        if (missing && !startupNotices().ratesMissing) {
             messages.inform("Brak zbioru ze stawkami ryczałtu. Proszę założyć!");
+            startupNotices().ratesMissing = true;
+        }
     } else if (f->size() > 0) {
         try {
             f->readAt(0, record.data(), record.size());
         } catch (const IoError&) {
-            messages.inform("Niepoprawne stawki ryczałtu. Proszę zaktualizowac!");
-            record.fill(0);
-            const double repaired[3] = {3.0, 5.5, 8.5};
-            for (int i = 0; i < 3; ++i)
-                DoubleToReal6(repaired[i], record.data() + rates_record::rates.item(i).offset);
-            f->writeAt(0, record.data(), record.size());
+            repairRates(*f, record, messages);
         }
     }
     for (std::uint32_t i = 0; i < 6; ++i)
@@ -107,6 +125,12 @@ void ensureRecordFile(const RecordKind& kind)
 }
 
 } // namespace
+
+StartupNotices& startupNotices()
+{
+    static StartupNotices notices;
+    return notices;
+}
 
 void inic(Messenger& messages)
 {

@@ -5,6 +5,16 @@
 // ledger's rates file, prepares the Polish-letter conversion and the office
 // identity, and creates every missing data file. Runs at start and again on
 // every activation of the application. An input/output error while creating
-// or writing a file, or a short parameter record, abandons the rest of the
-// run and is thrown as IoError.
+// a file, or a short parameter record, abandons the rest of the run and is
+// thrown as IoError; a rates repair that cannot be written is reported and
+// the run goes on.
 void inic(Messenger& messages);
+
+// What start-up has already told the operator in this run of the program:
+// a lasting condition of the rates file is reported once, not at every
+// activation.
+struct StartupNotices {
+    bool ratesMissing = false;     // "no rates file" shown
+    bool ratesUnrepaired = false;  // damaged rates whose repair could not be written, reported
+};
+StartupNotices& startupNotices();

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QTabWidget>
 #include <QTimer>
 #include <QWidget>
 
@@ -32,6 +33,13 @@ void FocusMoves::focusChanged(QWidget*, QWidget* now)
     at->second = now;
     if (from != now)
         emit moved(from, now);
+}
+
+bool FocusMoves::leave(QWidget* from, QWidget* to)
+{
+    const int before = refusals_;
+    emit moved(from, to);
+    return refusals_ == before;
 }
 
 bool isWithin(const QWidget* w, const QWidget* area)
@@ -67,9 +75,24 @@ void addLeaveCheck(QWidget* field, std::function<bool()> check)
     scope->onLeave = [field, check = std::move(check)](QWidget* next) {
         if (isCancelButton(next) || check())
             return;
+        FocusMoves::instance().checkRefused();
         // Not from inside the focus change itself: the move has to finish first.
-        QTimer::singleShot(0, field, [field] { field->setFocus(Qt::OtherFocusReason); });
+        QTimer::singleShot(0, field, [field] {
+            showPageOf(field);
+            field->setFocus(Qt::OtherFocusReason);
+        });
     };
+}
+
+void showPageOf(QWidget* w)
+{
+    // A page control keeps its pages in a stack: page, stack, page control.
+    for (QWidget* page = w; page; page = page->parentWidget()) {
+        QWidget* stack = page->parentWidget();
+        if (auto* tabs = qobject_cast<QTabWidget*>(stack ? stack->parentWidget() : nullptr))
+            if (const int i = tabs->indexOf(page); i >= 0)
+                tabs->setCurrentIndex(i);
+    }
 }
 
 void onLeaving(QWidget* field, std::function<void()> rule)

@@ -22,11 +22,20 @@ public:
     // QApplication::focusChanged.
     void focusChanged(QWidget* old, QWidget* now);
 
+    // Runs the rules of leaving `from` for `to` while the focus stays where
+    // it is (Enter on a default button saves without moving it). False when
+    // a leave check refused: the operator has been told and the focus goes
+    // back into the refused field.
+    bool leave(QWidget* from, QWidget* to);
+    // Called by a leave check that refused.
+    void checkRefused() { ++refusals_; }
+
 signals:
     void moved(QWidget* from, QWidget* to);
 
 private:
     FocusMoves();
+    int refusals_ = 0;
     std::map<QObject*, QPointer<QWidget>> lastInWindow_;
 };
 
@@ -55,8 +64,11 @@ bool isCancelButton(const QWidget* w);
 
 // Runs `check` when the focus leaves `field` for another control of its
 // window other than the cancel button; when the check fails (it has told the
-// operator why), the focus goes back into the field.
+// operator why), the focus goes back into the field, its page shown again.
 void addLeaveCheck(QWidget* field, std::function<bool()> check);
+
+// Brings the page holding `w` to the front in every page control around it.
+void showPageOf(QWidget* w);
 
 // Runs `rule` whenever the focus leaves `field` (no check, no way back).
 void onLeaving(QWidget* field, std::function<void()> rule);

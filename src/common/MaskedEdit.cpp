@@ -36,6 +36,12 @@ void MaskedEdit::setEditMask(const QString& mask)
     setText(kept);
 }
 
+void MaskedEdit::setShortestLength(std::size_t positions)
+{
+    mask_.setShortestLength(positions);
+    showMask(static_cast<std::size_t>(cursorPosition()));
+}
+
 QString MaskedEdit::text() const { return mask_.empty() ? QLineEdit::text() : fromRecordText(mask_.text()); }
 
 void MaskedEdit::setText(const QString& text)

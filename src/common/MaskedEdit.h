@@ -15,9 +15,11 @@ public:
     explicit MaskedEdit(const QString& mask, QWidget* parent = nullptr);
 
     // Sets the mask ("##9;1;_") and its maximum length; the text is kept as
-    // far as the new mask takes it.
+    // far as the new mask takes it, and every position of it is shown.
     void setEditMask(const QString& mask);
     QString editMask() const { return maskText_; }
+    // The mask also takes a shorter entry (see EditMask::setShortestLength).
+    void setShortestLength(std::size_t positions);
 
     QString editText() const { return QLineEdit::text(); }
     QString text() const;

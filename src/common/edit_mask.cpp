@@ -103,9 +103,21 @@ bool EditMask::isLiteral(std::size_t pos) const
     return pos < positions_.size() && positions_[pos].accepts == Accepts::Literal;
 }
 
+void EditMask::setShortestLength(std::size_t positions) { shortest_ = positions; }
+
+std::size_t EditMask::shownLength() const
+{
+    if (shortest_ == 0 || shortest_ >= length())
+        return length();
+    std::size_t shown = length();
+    while (shown > shortest_ && (isLiteral(shown - 1) || chars_[shown - 1] == ' '))
+        --shown;
+    return shown;
+}
+
 std::string EditMask::editText() const
 {
-    std::string out = chars_;
+    std::string out = chars_.substr(0, shownLength());
     for (std::size_t k = 0; k < out.size(); ++k)
         if (!isLiteral(k) && out[k] == ' ')
             out[k] = blank_;
@@ -114,10 +126,11 @@ std::string EditMask::editText() const
 
 std::string EditMask::text() const
 {
+    const std::size_t shown = shownLength();
     if (keepLiterals_)
-        return chars_;
+        return chars_.substr(0, shown);
     std::string out;
-    for (std::size_t k = 0; k < chars_.size(); ++k)
+    for (std::size_t k = 0; k < shown; ++k)
         if (!isLiteral(k))
             out += chars_[k];
     return out;

@@ -38,6 +38,12 @@ public:
     // True when no position holds a character.
     bool isBlank() const;
 
+    // A mask that also takes a shorter entry (a 9-digit REGON in a 14-digit
+    // mask): both texts keep their first `positions` positions and end after
+    // the last position beyond them that holds a character. 0 (the default)
+    // keeps every position.
+    void setShortestLength(std::size_t positions);
+
     // Puts a text into the positions: with literals kept, character i goes to
     // position i; otherwise the characters fill the editable positions in
     // turn. A blank or the blank character leaves a position blank; what is
@@ -68,6 +74,8 @@ private:
     };
 
     void parse(std::string_view mask);
+    // The positions the texts show.
+    std::size_t shownLength() const;
     char converted(const Position& p, char c) const;
     bool takes(const Position& p, char c) const;
 
@@ -75,4 +83,5 @@ private:
     std::string chars_; // one per position; blank editable positions hold ' '
     bool keepLiterals_ = true;
     char blank_ = '_';
+    std::size_t shortest_ = 0;
 };

@@ -12,21 +12,7 @@ namespace {
 
 IoFaults g_faults;
 
-int ioCodeFromErrno(int err)
-{
-    switch (err) {
-    case ENOENT: return IoError::FileNotFound;
-    case ENOTDIR: return 3;
-    case EACCES:
-    case EPERM:
-    case EROFS: return IoError::AccessDenied;
-    case ENOSPC:
-    case EDQUOT: return IoError::DiskFull;
-    default: return err;
-    }
-}
-
-[[noreturn]] void throwErrno() { throw IoError(ioCodeFromErrno(errno)); }
+[[noreturn]] void throwErrno() { throw IoError::fromErrno(errno); }
 
 // Takes n bytes from an injected budget; returns how many may proceed.
 std::size_t allowance(std::optional<std::uint64_t>& budget, std::size_t n)
@@ -47,7 +33,8 @@ DataFile::DataFile(const std::string& path, Mode mode) : path_(path)
 {
     if (!g_faults.failOpenPath.empty() && g_faults.failOpenPath == path)
         throw IoError(g_faults.failOpenCode);
-    const int flags = mode == Mode::Create ? (O_RDWR | O_CREAT | O_TRUNC) : O_RDWR;
+    const bool readOnly = mode == Mode::OpenExisting && g_faults.readOnlyPath == path;
+    const int flags = mode == Mode::Create ? (O_RDWR | O_CREAT | O_TRUNC) : readOnly ? O_RDONLY : O_RDWR;
     fd_ = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
     if (fd_ < 0 && mode == Mode::OpenExisting && (errno == EACCES || errno == EROFS))
         fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -114,12 +101,6 @@ void DataFile::writeAt(std::uint64_t offset, const void* data, std::size_t n)
         throw IoError(g_faults.failCode);
 }
 
-void DataFile::truncate(std::uint64_t size)
-{
-    if (::ftruncate(fd_, static_cast<off_t>(size)) != 0)
-        throwErrno();
-}
-
 bool fileExists(const std::string& path)
 {
     struct stat st {};
@@ -153,6 +134,6 @@ void writeTextFile(const std::string& path, const std::string& content)
     if (std::rename(temporary.c_str(), path.c_str()) != 0) {
         const int err = errno;
         std::remove(temporary.c_str());
-        throw IoError(ioCodeFromErrno(err));
+        throw IoError::fromErrno(err);
     }
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include "common/io_error.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -25,7 +27,6 @@ public:
     std::size_t readSomeAt(std::uint64_t offset, void* data, std::size_t n) const;
     // One positioned write of the whole span.
     void writeAt(std::uint64_t offset, const void* data, std::size_t n);
-    void truncate(std::uint64_t size);
 
 private:
     int fd_ = -1;
@@ -39,14 +40,16 @@ bool fileExists(const std::string& path);
 std::optional<std::string> readTextFile(const std::string& path);
 void writeTextFile(const std::string& path, const std::string& content);
 
-// Faults on purpose, for tests: make the n-th byte written or read fail, or
-// make opening a given file fail with a given error number.
+// Faults on purpose, for tests: make the n-th byte written or read fail,
+// make opening a given file fail with a given error number, or let a given
+// file be opened for reading only, as a file this process may not write.
 struct IoFaults {
     std::optional<std::uint64_t> failWriteAfterBytes;  // bytes that still succeed
     std::optional<std::uint64_t> failReadAfterBytes;
     std::string failOpenPath;
     int failOpenCode = 0;
-    int failCode = 5; // 'I/O error' number used for injected read/write faults
+    int failCode = IoError::DeviceFailure; // the error of injected read/write faults
+    std::string readOnlyPath;
 };
 IoFaults& ioFaults();
 void resetIoFaults();

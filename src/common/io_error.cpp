@@ -1,6 +1,44 @@
 #include "common/io_error.h"
 
+#include <cerrno>
+
+namespace {
+
+struct ErrnoMapping {
+    int osError;
+    int code;
+};
+
+constexpr ErrnoMapping kErrnoMappings[] = {
+    {ENOENT, IoError::FileNotFound},
+    {ENOTDIR, IoError::PathNotFound},
+    {ENAMETOOLONG, IoError::PathNotFound},
+    {ELOOP, IoError::PathNotFound},
+    {EMFILE, IoError::TooManyOpenFiles},
+    {ENFILE, IoError::TooManyOpenFiles},
+    {EACCES, IoError::AccessDenied},
+    {EPERM, IoError::AccessDenied},
+    {EROFS, IoError::AccessDenied},
+    {EISDIR, IoError::AccessDenied},
+    // Writing a file that was opened read-only: to the operator, a file the
+    // program may not write.
+    {EBADF, IoError::AccessDenied},
+    {ENOSPC, IoError::DiskFull},
+    {EDQUOT, IoError::DiskFull},
+    {EFBIG, IoError::DiskFull},
+};
+
+} // namespace
+
 IoError::IoError(int code) : std::runtime_error(textFor(code)), code_(code) {}
+
+IoError IoError::fromErrno(int osError)
+{
+    for (const ErrnoMapping& m : kErrnoMappings)
+        if (m.osError == osError)
+            return IoError(m.code);
+    return IoError(DeviceFailure);
+}
 
 std::string IoError::textFor(int code)
 {

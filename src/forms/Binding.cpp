@@ -233,7 +233,41 @@ void save(const Binding& b, Bytes rec)
     }
 }
 
+template <class... Kinds> bool isOneOf(const QObject* control)
+{
+    return (qobject_cast<const Kinds*>(control) || ...);
+}
+
 } // namespace
+
+bool controlFitsConversion(const Binding& b)
+{
+    switch (b.conv) {
+    case Conv::Text:
+    case Conv::TextOrDefault:
+    case Conv::TrimmedText:
+    case Conv::Nip:
+    case Conv::EuVat:
+    case Conv::Postcode:
+    case Conv::Date:
+        return isOneOf<QLineEdit, QComboBox>(b.control);
+    case Conv::PickerDate:
+        return isOneOf<QDateEdit>(b.control);
+    case Conv::Choice:
+    case Conv::Index:
+    case Conv::ButtonFlag:
+        return isOneOf<RadioGroup, QButtonGroup>(b.control);
+    case Conv::Flag:
+    case Conv::TriState:
+    case Conv::TriStateFlag:
+        return isOneOf<QCheckBox>(b.control);
+    case Conv::Count:
+        return isOneOf<UpDown>(b.control);
+    case Conv::MemoLines:
+        return isOneOf<Memo>(b.control);
+    }
+    return false;
+}
 
 BindingTable& operator+=(BindingTable& table, const BindingTable& more)
 {
@@ -244,11 +278,13 @@ BindingTable& operator+=(BindingTable& table, const BindingTable& more)
 void LoadBindings(const BindingTable& table, ConstBytes record)
 {
     for (const Binding& b : table)
-        load(b, record);
+        if (controlFitsConversion(b))
+            load(b, record);
 }
 
 void SaveBindings(const BindingTable& table, Bytes record)
 {
     for (const Binding& b : table)
-        save(b, record);
+        if (controlFitsConversion(b))
+            save(b, record);
 }

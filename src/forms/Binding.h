@@ -41,6 +41,10 @@ using BindingTable = std::vector<Binding>;
 // Appends the bindings of `more` (a frame's share of the table).
 BindingTable& operator+=(BindingTable& table, const BindingTable& more);
 
+// True when the control is of a kind the binding's conversion reads and
+// sets. Loading and saving pass over a binding that does not fit.
+bool controlFitsConversion(const Binding& binding);
+
 // Sets every control of the table from its field.
 void LoadBindings(const BindingTable& table, ConstBytes record);
 // Stores every control of the table into its field, in table order.

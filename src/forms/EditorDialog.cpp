@@ -1,19 +1,22 @@
 #include "forms/EditorDialog.h"
 
-#include "common/modal_runner.h"
-#include "print/Tf_wydr.h"
-
-#include "common/cp1250.h"
-#include "common/polish_letters.h"
-#include "common/tax_offices.h"
-#include "common/record_text.h"
-#include "common/guarded_command.h"
-#include "common/ui_messages.h"
 #include "common/FocusMoves.h"
+#include "common/cp1250.h"
+#include "common/guarded_command.h"
+#include "common/help.h"
+#include "common/modal_runner.h"
+#include "common/polish_letters.h"
+#include "common/record_text.h"
+#include "common/tax_offices.h"
+#include "common/ui_messages.h"
 #include "ledger/ledger_access.h"
+#include "print/Tf_wydr.h"
+#include "records/nip_record.h"
+#include "records/vat_records.h"
 #include "register/register_ops.h"
 #include "register/register_state.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -21,15 +24,13 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <vector>
-
 namespace {
 
-std::function<void()>& helpHandler()
-{
-    static std::function<void()> handler;
-    return handler;
-}
+// Every record kind keeps its account at the head of the record.
+constexpr const Field& kAccountNo = nip::account_no;
+static_assert(vatr::account_no.offset == kAccountNo.offset && vatr::account_no.width == kAccountNo.width &&
+              vatz::account_no.offset == kAccountNo.offset && vat21::account_no.offset == kAccountNo.offset &&
+              nipb::account_no.offset == kAccountNo.offset && nipb::account_no.width == kAccountNo.width);
 
 QPushButton* newButton(QWidget* parent, const char* name, const QString& caption)
 {
@@ -39,11 +40,25 @@ QPushButton* newButton(QWidget* parent, const char* name, const QString& caption
     return b;
 }
 
+QStringList taxOfficeNames()
+{
+    QStringList names;
+    for (const std::string& name : FillTaxOffices())
+        names << fromRecordText(cp1250::upper(LedgerText(name)));
+    return names;
+}
+
 } // namespace
 
-EditorDialog::EditorDialog(QWidget* parent, int recordKind, const char* pagesName, const ButtonNames& names)
-    : QDialog(parent), recordKind_(recordKind)
+EditorDialog::EditorDialog(QWidget* parent, Form form, const char* pagesName)
+    : EditorDialog(parent, form, pagesName, ButtonNames{})
 {
+}
+
+EditorDialog::EditorDialog(QWidget* parent, Form form, const char* pagesName, const ButtonNames& names)
+    : QDialog(parent), form_(formInfo(form))
+{
+    setWindowTitle(QString::fromUtf8(form_.name.data(), static_cast<int>(form_.name.size())));
     auto* column = new QVBoxLayout(this);
     pages = new QTabWidget(this);
     pages->setObjectName(pagesName);
@@ -88,13 +103,22 @@ QWidget* EditorDialog::addPage(const QString& title)
     return page;
 }
 
-void EditorDialog::placeButtonsLastInTabOrder()
+void EditorDialog::finishBuilding(Parts parts)
 {
-    QWidget* lastControl = nullptr;
+    bindings_ = std::move(parts.bindings);
+    firstControl_ = parts.firstControl;
+    taxOfficeBoxes_ = std::move(parts.taxOfficeBoxes);
+    unbound_ = std::move(parts.unbound);
+    for (const Binding& b : bindings_)
+        if (!controlFitsConversion(b))
+            qFatal("%s: control %s does not fit the conversion of field %s", metaObject()->className(),
+                   qPrintable(b.control->objectName()), std::string(b.field.name).c_str());
+
+    // The buttons come after the last control of the pages in the tab order.
+    QWidget* previous = nullptr;
     for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain())
         if (pages->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus))
-            lastControl = w;
-    QWidget* previous = lastControl;
+            previous = w;
     for (QWidget* b : {kl_ok, kl_druk, kl_anuluj, kl_pomoc}) {
         setTabOrder(previous, b);
         previous = b;
@@ -112,23 +136,37 @@ void EditorDialog::activate()
     if (activated_)
         return;
     activated_ = true;
-    pages->setCurrentIndex(0);
     bool goOn = false;
-    if (!runGuarded([&] { goOn = FormActivate(); }) || !goOn)
+    const bool noError = runGuarded([&] {
+        setDefaults();
+        const QStringList offices = taxOfficeNames();
+        for (QComboBox* box : taxOfficeBoxes_) {
+            const QString text = box->currentText();
+            box->clear();
+            box->addItems(offices);
+            box->setEditText(text);
+        }
+        pages->setCurrentIndex(0);
+        if (firstControl_)
+            firstControl_->setFocus();
+        if (mode_ == FromLedger && form_.prefill && !form_.prefill(UiMessages::current()))
+            return;
+        if (form_.loadsIn(mode_))
+            LoadBindings(bindings_, recordBuffer(form_.recordKind));
+        applyRules();
+        goOn = true;
+    });
+    if (!noError || !goOn)
         QTimer::singleShot(0, this, &QDialog::reject);
 }
 
-void EditorDialog::fillTaxOffices(std::initializer_list<QComboBox*> boxes)
+void EditorDialog::storeRecord(Bytes record)
 {
-    QStringList names;
-    for (const std::string& name : FillTaxOffices())
-        names << fromRecordText(cp1250::upper(LedgerText(name)));
-    for (QComboBox* box : boxes) {
-        const QString text = box->currentText();
-        box->clear();
-        box->addItems(names);
-        box->setEditText(text);
-    }
+    if (form_.formType != 0)
+        setU8(record, nip::form_type, form_.formType);
+    setStr(record, kAccountNo, accountNo_);
+    SaveBindings(bindings_, record);
+    storeExtras(record);
 }
 
 bool EditorDialog::write()
@@ -136,16 +174,21 @@ bool EditorDialog::write()
     Messenger& messages = UiMessages::current();
     if (mode_ == FromLedger && !CheckLedgerAccount(accountNo_, messages))
         return false;
-    if (WriteRecord(recordKind_))
+    if (WriteRecord(form_.recordKind))
         return true;
     messages.inform("Konto " + cp1250::toUtf8(accountNo_) +
                     " nie jest dodatnią liczbą. Zgłoszenie nie zostało zapisane.");
     return false;
 }
 
-bool EditorDialog::save()
+bool EditorDialog::save(QWidget* button)
 {
-    Bytes buffer = recordBuffer(recordKind_);
+    // Enter on the default button leaves the focus in the field: its leave
+    // rules and its frame's run first, as when the focus moves to the button.
+    if (QWidget* focused = focusWidget(); focused && !P_klaw->isAncestorOf(focused))
+        if (!FocusMoves::instance().leave(focused, button))
+            return false;
+    Bytes buffer = recordBuffer(form_.recordKind);
     const std::vector<std::uint8_t> before(buffer.begin(), buffer.end());
     bool written = false;
     runGuarded([&] {
@@ -159,24 +202,18 @@ bool EditorDialog::save()
 
 void EditorDialog::kl_okClick()
 {
-    if (save())
+    if (save(kl_ok))
         done(QDialog::Accepted);
 }
 
 void EditorDialog::kl_drukClick()
 {
-    if (!save())
+    if (!save(kl_druk))
         return;
     Tf_wydr printing(this);
-    printing.form_kind = printFormKind();
+    printing.form_kind = form_.printKind;
     runModal(printing);
     done(PrintAndSave);
 }
 
-void EditorDialog::kl_pomocClick()
-{
-    if (helpHandler())
-        helpHandler()();
-}
-
-void EditorDialog::setHelpHandler(std::function<void()> handler) { helpHandler() = std::move(handler); }
+void EditorDialog::kl_pomocClick() { showHelp(this); }

@@ -1,21 +1,25 @@
 #pragma once
 #include "common/record_access.h"
+#include "forms/Binding.h"
+#include "forms/form_table.h"
 
 #include <QDialog>
 
-#include <cstdint>
-
 #include <functional>
-#include <initializer_list>
 #include <string>
+#include <vector>
 
 class QComboBox;
 class QPushButton;
 class QTabWidget;
 
-// What the form editors share: pages above a button panel, the three values
-// the caller sets (account, taxpayer name, opening mode), activation once on
-// first showing, and saving the record buffer to the record file.
+// The editor flow every form shares: pages above a button panel; the three
+// values the caller sets (account, taxpayer name, opening mode); activation
+// once on first showing (tax-office lists, defaults, pre-fill, loading, the
+// form's rules, first page and focus); saving (account and form type
+// stamped, the binding table stored, the record written at the account's
+// index). A derived editor builds its pages and hands over its parts with
+// finishBuilding(); its rules are small named handlers.
 //
 // A save that cannot write (the record file fails, the account is no
 // positive number, a ledger account is refused) leaves the dialog open with
@@ -33,15 +37,16 @@ public:
     // and the opening mode. Called by the caller before showing the dialog.
     void prepare(const std::string& account, const std::string& taxpayerName, const QString& caption, int mode);
 
+    const FormInfo& form() const { return form_; }
     const std::string& accountNo() const { return accountNo_; }
     const std::string& taxpayerName() const { return taxpayerName_; }
     int mode() const { return mode_; }
+    const BindingTable& bindings() const { return bindings_; }
+    // Fields of the form's record that no control shows, on purpose.
+    const std::vector<Field>& unboundFields() const { return unbound_; }
 
     // Activation: runs once, when the dialog is first shown.
     void activate();
-
-    // What "&Pomoc" does; the main window sets it.
-    static void setHelpHandler(std::function<void()> handler);
 
     QTabWidget* pages;
     QWidget* P_klaw;
@@ -61,33 +66,41 @@ protected:
         const char* cancel = "kl_anuluj";
         const char* help = "kl_pomoc";
     };
-    EditorDialog(QWidget* parent, int recordKind, const char* pagesName, const ButtonNames& names);
+    EditorDialog(QWidget* parent, Form form, const char* pagesName);
+    EditorDialog(QWidget* parent, Form form, const char* pagesName, const ButtonNames& names);
 
     // A new page of the page control, laid out top-down; returns the page.
     QWidget* addPage(const QString& title);
 
-    // The form's own activation (tax-office lists, pre-fill, load, rules).
-    // False when the editor cannot go on: the dialog then closes.
-    virtual bool FormActivate() = 0;
-    // Copies the controls into the record (the kind's buffer).
-    virtual void storeRecord(Bytes record) = 0;
-    // The print dialog's form kind for "&Drukuj i zapisz".
-    virtual std::uint8_t printFormKind() const = 0;
+    // What a derived editor hands over once its pages are built.
+    struct Parts {
+        BindingTable bindings;
+        QWidget* firstControl = nullptr;          // gets the focus on page 1
+        std::vector<QComboBox*> taxOfficeBoxes;   // filled from the ledger's tax offices
+        std::vector<Field> unbound;               // record fields no control shows
+    };
+    void finishBuilding(Parts parts);
 
-    // Puts the buttons after the last control of the pages in the tab order;
-    // the derived editor calls it once its pages are built.
-    void placeButtonsLastInTabOrder();
-
-    // Fills the boxes with the tax offices of the ledger, in capitals.
-    static void fillTaxOffices(std::initializer_list<QComboBox*> boxes);
+    // The form's defaults set at activation before anything loads (today's
+    // date, the current period); none by default.
+    virtual void setDefaults() {}
+    // The form's rules run once everything is loaded (what is shown or hidden).
+    virtual void applyRules() {}
+    // What the binding table cannot say, stored after the bindings.
+    virtual void storeExtras(Bytes) {}
 
     void showEvent(QShowEvent* event) override;
 
 private:
-    bool save();
+    bool save(QWidget* button);
     bool write();
+    void storeRecord(Bytes record);
 
-    int recordKind_;
+    const FormInfo& form_;
+    BindingTable bindings_;
+    std::vector<Field> unbound_;
+    QWidget* firstControl_ = nullptr;
+    std::vector<QComboBox*> taxOfficeBoxes_;
     std::string accountNo_;
     std::string taxpayerName_;
     int mode_ = NewRecord;

@@ -15,18 +15,75 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QValidator>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 constexpr const char* kBlankDateEditText = "__-__-____";
+constexpr const char* kRegonMask = "99999999999999;1;_";
+constexpr std::size_t kShortRegonDigits = 9;
+
+// The limit on typing. QLineEdit::setMaxLength would also cut the text the
+// program sets; this validator leaves that alone (the edit is not modified
+// then) and bounds only the operator's changes: what was inserted is cut
+// until the text is no longer than the limit or than what the change kept
+// of the text before it.
+class TypingLimit : public QValidator {
+public:
+    TypingLimit(QLineEdit* edit, int maxLength)
+        : QValidator(edit), edit_(edit), maxLength_(maxLength), before_(edit->text())
+    {
+        connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { before_ = text; });
+    }
+
+    int maxLength() const { return maxLength_; }
+
+    State validate(QString& input, int& pos) const override
+    {
+        if (!edit_->isModified() || input.size() <= maxLength_)
+            return Acceptable;
+        // The change inserted text just before the cursor; what follows the
+        // cursor and the common start are what it kept.
+        const qsizetype tail = input.size() - pos;
+        qsizetype head = 0;
+        while (head < pos && head < before_.size() - tail && input[head] == before_[head])
+            ++head;
+        const qsizetype allowed = std::max<qsizetype>(maxLength_, head + tail);
+        const qsizetype excess = input.size() - allowed;
+        if (excess > 0) {
+            input.remove(pos - excess, excess);
+            pos -= static_cast<int>(excess);
+        }
+        return Acceptable;
+    }
+
+private:
+    QLineEdit* edit_;
+    int maxLength_;
+    QString before_;
+};
+
 } // namespace
+
+void limitTyping(QLineEdit* edit, int maxLength)
+{
+    delete dynamic_cast<const TypingLimit*>(edit->validator());
+    edit->setValidator(maxLength > 0 ? new TypingLimit(edit, maxLength) : nullptr);
+}
+
+int typingLimit(const QLineEdit* edit)
+{
+    const auto* limit = dynamic_cast<const TypingLimit*>(edit->validator());
+    return limit ? limit->maxLength() : 0;
+}
 
 QLineEdit* newEdit(QWidget* parent, const char* name, int maxLength)
 {
     auto* e = new QLineEdit(parent);
     e->setObjectName(name);
-    if (maxLength > 0)
-        e->setMaxLength(maxLength);
+    limitTyping(e, maxLength);
     return e;
 }
 
@@ -38,8 +95,7 @@ QComboBox* newCombo(QWidget* parent, const char* name, int maxLength, const QStr
     c->setInsertPolicy(QComboBox::NoInsert);
     c->addItems(items);
     c->setEditText(text);
-    if (maxLength > 0)
-        c->lineEdit()->setMaxLength(maxLength);
+    limitTyping(c->lineEdit(), maxLength);
     return c;
 }
 
@@ -50,6 +106,13 @@ MaskedEdit* newMasked(QWidget* parent, const char* name, const char* mask)
     // As wide as its positions: a short code does not stretch over a column.
     const QString widest(m->maxLength() + 1, '0');
     m->setMaximumWidth(QFontMetrics(m->font()).horizontalAdvance(widest) + 16);
+    return m;
+}
+
+MaskedEdit* newRegonField(QWidget* parent, const char* name)
+{
+    MaskedEdit* m = newMasked(parent, name, kRegonMask);
+    m->setShortestLength(kShortRegonDigits);
     return m;
 }
 

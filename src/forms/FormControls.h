@@ -1,4 +1,6 @@
 #pragma once
+#include "common/field_layout.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -15,16 +17,33 @@ class RadioGroup;
 
 // Controls as the entry frames and editors make them: named (tests and
 // editors find them by name), with their length limits (0 = none).
+//
+// A length limit bounds what the operator types or pastes, nothing else:
+// text the program puts into a box (loading a record, pre-fill, a frame's
+// rule) is shown whole, and only the record field's width cuts it on
+// saving. A box holding more than its limit can be shortened but not
+// lengthened.
 
 QLineEdit* newEdit(QWidget* parent, const char* name, int maxLength = 0);
 // An editable drop-down list that also takes free text; typing never adds
 // to the list by itself.
 QComboBox* newCombo(QWidget* parent, const char* name, int maxLength, const QStringList& items = {},
                     const QString& text = {});
+// The limit of a box whose text is stored in `field`: what the field holds.
+constexpr int storedLength(const Field& field) { return static_cast<int>(field.capacity()); }
+
+// Sets the limit on what the operator types into the edit (0 = none).
+void limitTyping(QLineEdit* edit, int maxLength);
+// The edit's limit on typing; 0 when it has none.
+int typingLimit(const QLineEdit* edit);
 // The mask of a day-month-year field; blank it shows "__-__-____".
 inline constexpr const char* kDateMask = "99/99/9999;1;_";
 
 MaskedEdit* newMasked(QWidget* parent, const char* name, const char* mask);
+// A REGON box for a field of 15 characters: nine digits, or fourteen for a
+// local unit. Until a tenth digit is typed it shows and reads back nine
+// positions, so a nine-digit REGON is stored as nine characters.
+MaskedEdit* newRegonField(QWidget* parent, const char* name);
 // A day-month-year field ("__-__-____") refusing, on leaving it, a text that
 // is no date ("Niepoprawna data").
 MaskedEdit* newDateField(QWidget* parent, const char* name);

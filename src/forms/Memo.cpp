@@ -1,20 +1,20 @@
 #include "forms/Memo.h"
 
-#include <QSignalBlocker>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <limits>
 
 Memo::Memo(QWidget* parent) : QPlainTextEdit(parent)
 {
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setTabChangesFocus(true);
-    connect(this, &QPlainTextEdit::textChanged, this, &Memo::enforceLimit);
+    connect(document(), &QTextDocument::contentsChange, this, &Memo::noteChange);
 }
 
-void Memo::setMaxLength(int characters)
-{
-    maxLength_ = characters;
-    enforceLimit();
-}
+void Memo::setLineLength(int characters) { lineLength_ = characters; }
 
 QStringList Memo::lines() const
 {
@@ -24,18 +24,64 @@ QStringList Memo::lines() const
 
 void Memo::setLines(const QStringList& lines) { setPlainText(lines.join('\n')); }
 
-void Memo::enforceLimit()
+void Memo::keyPressEvent(QKeyEvent* event)
 {
-    const int excess = toPlainText().size() - maxLength_;
-    if (maxLength_ <= 0 || excess <= 0)
+    operatorEdit([&] { QPlainTextEdit::keyPressEvent(event); });
+}
+
+void Memo::inputMethodEvent(QInputMethodEvent* event)
+{
+    operatorEdit([&] { QPlainTextEdit::inputMethodEvent(event); });
+}
+
+// Pasting and dropping both come here.
+void Memo::insertFromMimeData(const QMimeData* source)
+{
+    operatorEdit([&] { QPlainTextEdit::insertFromMimeData(source); });
+}
+
+template <class Edit>
+void Memo::operatorEdit(Edit&& edit)
+{
+    if (editDepth_++ == 0) {
+        changedFrom_ = std::numeric_limits<int>::max();
+        changedTo_ = -1;
+    }
+    edit();
+    if (--editDepth_ == 0)
+        limitChangedLines();
+}
+
+void Memo::noteChange(int position, int removed, int added)
+{
+    if (editDepth_ == 0)
         return;
-    // What was just typed or pasted stands before the cursor: drop its tail.
-    const QSignalBlocker block(this);
-    QTextCursor c = textCursor();
-    const int end = c.position();
-    c.setPosition(std::max(0, end - excess));
-    c.setPosition(end, QTextCursor::KeepAnchor);
-    c.removeSelectedText();
-    if (toPlainText().size() > maxLength_)
-        setPlainText(toPlainText().left(maxLength_));
+    // Later changes of the same edit shift what was noted after them.
+    if (changedTo_ >= position)
+        changedTo_ = std::max(position, changedTo_ - removed) + added;
+    changedFrom_ = std::min(changedFrom_, position);
+    changedTo_ = std::max(changedTo_, position + added);
+}
+
+void Memo::limitChangedLines()
+{
+    if (lineLength_ <= 0 || changedFrom_ > changedTo_)
+        return;
+    QTextDocument* doc = document();
+    QTextCursor cut(doc);
+    cut.joinPreviousEditBlock();
+    // From the last line back, so that cutting does not move the lines still to do.
+    for (QTextBlock line = doc->findBlock(std::min(changedTo_, doc->characterCount() - 1));
+         line.isValid() && line.position() + line.length() > changedFrom_; line = line.previous()) {
+        const int excess = line.length() - 1 - lineLength_;
+        const int insertedFrom = std::max(changedFrom_, line.position());
+        const int insertedTo = std::min(changedTo_, line.position() + line.length() - 1);
+        const int drop = std::min(excess, insertedTo - insertedFrom);
+        if (drop <= 0)
+            continue;
+        cut.setPosition(insertedTo - drop);
+        cut.setPosition(insertedTo, QTextCursor::KeepAnchor);
+        cut.removeSelectedText();
+    }
+    cut.endEditBlock();
 }

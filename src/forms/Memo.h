@@ -2,21 +2,37 @@
 #include <QPlainTextEdit>
 #include <QStringList>
 
-// A text box of several lines with a limit on the characters typed (line
-// breaks count as one character each; 0 = no limit). Lines are the
-// operator's own line breaks: nothing is wrapped.
+// A text box of several lines with a limit on the length of each line the
+// operator types or pastes (0 = no limit). Text the program sets is shown
+// whole, and a line longer than the limit can be shortened but not
+// lengthened. Lines are the operator's own line breaks: nothing is wrapped.
 class Memo : public QPlainTextEdit {
     Q_OBJECT
 public:
     explicit Memo(QWidget* parent);
 
-    void setMaxLength(int characters);
-    int maxLength() const { return maxLength_; }
+    void setLineLength(int characters);
+    int lineLength() const { return lineLength_; }
 
     QStringList lines() const;
     void setLines(const QStringList& lines);
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
+
 private:
-    void enforceLimit();
-    int maxLength_ = 0;
+    // Runs an edit of the operator's, then cuts what it inserted into lines
+    // that came out longer than the limit.
+    template <class Edit>
+    void operatorEdit(Edit&& edit);
+    void noteChange(int position, int removed, int added);
+    void limitChangedLines();
+
+    int lineLength_ = 0;
+    int editDepth_ = 0;
+    // The part of the text the operator's edit inserted, or from > to.
+    int changedFrom_ = 0;
+    int changedTo_ = -1;
 };

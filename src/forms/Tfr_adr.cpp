@@ -13,8 +13,9 @@
 #include <QVBoxLayout>
 
 namespace {
+// The official names, in Polish alphabetical order.
 const QStringList kVoivodeships = {
-    "DOLNOŚLĄSKIE", "KUJAWSKO-POMORĘSKIE", "LUBUSKIE", "ŁÓDZKIE", "MAŁOPOLSKIE",
+    "DOLNOŚLĄSKIE", "KUJAWSKO-POMORSKIE", "LUBELSKIE", "LUBUSKIE", "ŁÓDZKIE", "MAŁOPOLSKIE",
     "MAZOWIECKIE", "OPOLSKIE", "PODKARPACKIE", "PODLASKIE", "POMORSKIE",
     "ŚLĄSKIE", "ŚWIĘTOKRZYSKIE", "WARMIŃSKO-MAZURSKIE", "WIELKOPOLSKIE", "ZACHODNIOPOMORSKIE",
 };
@@ -55,7 +56,7 @@ void Tfr_adr::build(QWidget* body)
     m_kodp = newMasked(body, "m_kodp", "99-999;1;_");
     z_poczta = newEdit(body, "z_poczta", 25);
     z_tel = newEdit(body, "z_tel", 20);
-    z_faks = newEdit(body, "z_faks", 20);
+    z_faks = newEdit(body, "z_faks", storedLength(address_block::fax));
 
     const std::pair<QWidget*, const char*> captions[] = {
         {c_kraj, "&Kraj"},           {c_woj, "&Województwo"},  {c_pow, "Pow&iat"},        {c_gmina, "&Gmina"},

@@ -7,6 +7,7 @@
 #include "common/record_text.h"
 #include "forms/FormControls.h"
 #include "forms/RadioGroup.h"
+#include "records/nip_record.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -42,8 +43,8 @@ Tfr_dok_rach::Tfr_dok_rach(QWidget* parent) : EntryFrame(parent)
                                {"w biurze rachunkowym", "we własnym zakresie"}, 1, kInOffice);
     g_brach = newGroup(this, "g_brach",
                        "C.6.2. BIURO RACHUNKOWE (lub inny podmiot prowadzący dokumentację rachunkową składającego)");
-    nr_nip_br = newEdit(g_brach, "nr_nip_br");
-    z_nazwa_br = newEdit(g_brach, "z_nazwa_br");
+    nr_nip_br = newEdit(g_brach, "nr_nip_br", storedLength(nip::office_nip));
+    z_nazwa_br = newEdit(g_brach, "z_nazwa_br", storedLength(nip::office_name));
 
     auto* office = new QGridLayout(g_brach);
     office->setVerticalSpacing(1);

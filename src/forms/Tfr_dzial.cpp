@@ -2,6 +2,7 @@
 
 #include "forms/FormControls.h"
 #include "forms/Memo.h"
+#include "records/nip_record.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -9,7 +10,7 @@
 #include <QLineEdit>
 
 namespace {
-constexpr int kLineWidth = 30;
+constexpr int kLineWidth = storedLength(nip::activity_desc_1);
 constexpr int kShownLines = 3;
 } // namespace
 
@@ -18,12 +19,12 @@ Tfr_dzial::Tfr_dzial(QWidget* parent) : EntryFrame(parent)
     setObjectName("fr_dzial");
     m_dzial = new Memo(this);
     m_dzial->setObjectName("m_dzial");
-    m_dzial->setMaxLength(kLineWidth);
+    m_dzial->setLineLength(kLineWidth);
     const QFontMetrics metrics(m_dzial->font());
     m_dzial->setFixedHeight(metrics.lineSpacing() * (kShownLines + 1) + 6);
     m_dzial->setMinimumWidth(metrics.horizontalAdvance(QString(kLineWidth + 2, 'M')) * 3 / 4);
-    z_pkd = newEdit(this, "z_pkd");
-    z_ekd = newEdit(this, "z_ekd");
+    z_pkd = newEdit(this, "z_pkd", storedLength(nip::pkd_code));
+    z_ekd = newEdit(this, "z_ekd", storedLength(nip::ekd_code));
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(2, 2, 2, 2);
@@ -43,9 +44,8 @@ Tfr_dzial::Tfr_dzial(QWidget* parent) : EntryFrame(parent)
     grid->setColumnStretch(2, 1);
 }
 
-void Tfr_dzial::setMemoLimit(int characters, const QString& hint)
+void Tfr_dzial::setMemoHint(const QString& hint)
 {
-    m_dzial->setMaxLength(characters);
     e_maks->setText(hint);
     e_maks->setVisible(!hint.isEmpty());
 }

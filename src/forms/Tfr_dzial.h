@@ -6,7 +6,8 @@ class Memo;
 class QLabel;
 class QLineEdit;
 
-// The kind of business: a description of up to three lines and two codes.
+// The kind of business: a description of up to three lines of 30 characters
+// and two codes.
 class Tfr_dzial : public EntryFrame {
     Q_OBJECT
 public:
@@ -18,8 +19,8 @@ public:
     QLineEdit* z_pkd;
     QLineEdit* z_ekd;
 
-    // The memo takes `characters` in all (30 by default), with a hint.
-    void setMemoLimit(int characters, const QString& hint);
+    // A hint on the memo's limit shown below it.
+    void setMemoHint(const QString& hint);
 
     // `lines` is the repeated field of the description lines: the memo's
     // first lines are stored, each cut to the line width; further ones are

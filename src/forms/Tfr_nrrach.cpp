@@ -12,9 +12,9 @@
 Tfr_nrrach::Tfr_nrrach(QWidget* parent) : EntryFrame(parent)
 {
     setObjectName("fr_nrrach");
-    c_naz_ban = newCombo(this, "c_naz_ban", 0);
-    z_nrrach = newEdit(this, "z_nrrach");
-    z_pos_rach = newEdit(this, "z_pos_rach");
+    c_naz_ban = newCombo(this, "c_naz_ban", storedLength(bank_block::bank_name));
+    z_nrrach = newEdit(this, "z_nrrach", storedLength(bank_block::number));
+    z_pos_rach = newEdit(this, "z_pos_rach", storedLength(bank_block::holder));
     chbox_lik_rach = newCheckBox(this, "chbox_lik_rach", "Likwidacja rachunku");
 
     auto* grid = new QGridLayout(this);

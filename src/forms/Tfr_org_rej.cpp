@@ -2,6 +2,7 @@
 
 #include "common/MaskedEdit.h"
 #include "forms/FormControls.h"
+#include "records/nip_record.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -10,10 +11,10 @@
 Tfr_org_rej::Tfr_org_rej(QWidget* parent) : EntryFrame(parent)
 {
     setObjectName("fr_org_rej");
-    z_naz_org_rej = newEdit(this, "z_naz_org_rej");
-    z_nazrej = newEdit(this, "z_nazrej");
+    z_naz_org_rej = newEdit(this, "z_naz_org_rej", storedLength(nip::reg_organ_name));
+    z_nazrej = newEdit(this, "z_nazrej", storedLength(nip::register_name));
     m_drej = newDateField(this, "m_drej");
-    z_nrrej = newEdit(this, "z_nrrej", 20);
+    z_nrrej = newEdit(this, "z_nrrej", storedLength(nip::register_no));
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(2, 2, 2, 2);

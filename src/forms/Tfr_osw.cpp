@@ -2,6 +2,7 @@
 
 #include "common/MaskedEdit.h"
 #include "forms/FormControls.h"
+#include "records/nip_record.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -10,8 +11,8 @@
 Tfr_osw::Tfr_osw(QWidget* parent) : EntryFrame(parent)
 {
     setObjectName("fr_osw");
-    z_osw_im = newEdit(this, "z_osw_im");
-    z_osw_nazw = newEdit(this, "z_osw_nazw");
+    z_osw_im = newEdit(this, "z_osw_im", storedLength(nip::declarant_first_name));
+    z_osw_nazw = newEdit(this, "z_osw_nazw", storedLength(nip::declarant_surname));
     m_dwyp = newDateField(this, "m_dwyp");
 
     auto* grid = new QGridLayout(this);

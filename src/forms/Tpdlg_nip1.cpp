@@ -14,9 +14,6 @@
 #include "forms/Tfr_osw.h"
 #include "forms/Tfr_zal.h"
 #include "records/nip_record.h"
-#include "ledger/prefill.h"
-#include "register/record_kind.h"
-#include "register/register_state.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -31,7 +28,6 @@
 
 namespace {
 
-constexpr std::uint8_t kFormType = 1;
 constexpr int kIdentification = 0; // r_przez_form: "Zgłoszenie identyfikacyjne"
 constexpr int kOfficeNotChanged = 0;
 constexpr int kOfficeChanged = 1;
@@ -62,10 +58,9 @@ void dropReasonWithoutVoivodeship(const Tfr_adr* site, RadioGroup* reason)
 
 } // namespace
 
-Tpdlg_nip1::Tpdlg_nip1(QWidget* parent) : EditorDialog(parent, KindRejfor, "pcnt_nip1", ButtonNames{})
+Tpdlg_nip1::Tpdlg_nip1(QWidget* parent) : EditorDialog(parent, Form::Nip1, "pcnt_nip1")
 {
     setObjectName("pdlg_nip1");
-    setWindowTitle("NIP-1");
     buildPurposePage();
     buildResidencePage();
     buildActivityDatesPage();
@@ -74,8 +69,11 @@ Tpdlg_nip1::Tpdlg_nip1(QWidget* parent) : EditorDialog(parent, KindRejfor, "pcnt
     buildRegistrationPage();
     buildSeatPage();
     buildClosingPage();
-    bindControls();
-    placeButtonsLastInTabOrder();
+    // A third place of business, the NIP-D count and the NIP-3 dates belong
+    // to the other forms of the record.
+    finishBuilding({bindControls(), m_nip, {c_urzsk, c_pop_us},
+                    {nip::site3_reason, nip::site3_addr, nip::attach_d_count, nip::nip3_registered_since,
+                     nip::nip3_resident_since}});
 
     connect(r_przez_form, &RadioGroup::itemIndexChanged, this, &Tpdlg_nip1::r_przez_formClick);
     connect(officeChange_, &QButtonGroup::idToggled, this, &Tpdlg_nip1::rb_usClick);
@@ -129,8 +127,8 @@ void Tpdlg_nip1::buildPurposePage()
     z_mur = newEdit(g, "z_mur", 20);
     r_plec = newRadioGroup(g, "r_plec", "Płeć", {"kobieta", "mężczyzna"}, 2, 0);
     z_nazw_rod = newEdit(g, "z_nazw_rod", 40);
-    c_rodz_dok_t = newCombo(g, "c_rodz_dok_t", 0, {"DOWÓD OSOBISTY", "PASZPORT", "PRAWO JAZDY", "LEG UBEZPIECZ."},
-                            "DOWÓD OSOBISTY");
+    c_rodz_dok_t = newCombo(g, "c_rodz_dok_t", storedLength(nip::id_doc_kind),
+                            {"DOWÓD OSOBISTY", "PASZPORT", "PRAWO JAZDY", "LEG UBEZPIECZ."}, "DOWÓD OSOBISTY");
     z_nrdok_t = newEdit(g, "z_nrdok_t", 20);
     c_obyw = newCombo(g, "c_obyw", 40, {"POLSKIE"}, "POLSKIE");
 
@@ -184,7 +182,7 @@ void Tpdlg_nip1::buildActivityDatesPage()
     g_daty_dzial = newGroup(page, "g_daty_dzial", "C.1. DATY DOTYCZĄCE PROWADZONEJ DZIAŁALNOŚCI");
     r_rodz_drozp = newRadioGroup(g_daty_dzial, "r_rodz_drozp", "Rodzaj daty",
                                  {"rozpoczęcia działalności", "zawieszenia działalności", "wznowienia działalności"}, 3);
-    d_rozp = newMasked(g_daty_dzial, "d_rozp", kDateMask);
+    d_rozp = newDateField(g_daty_dzial, "d_rozp");
     auto* dates = new QGridLayout(g_daty_dzial);
     dates->setVerticalSpacing(1);
     dates->addWidget(r_rodz_drozp, 0, 0, 2, 1);
@@ -204,9 +202,9 @@ void Tpdlg_nip1::buildBusinessPage()
 {
     QWidget* page = addPage("C.2-C.5");
     g_dane_dzial = newGroup(page, "g_dane_dzial", "C.2-C-4. DANE DOTYCZĄCE PROWADZONEJ DZIAŁALNOŚCI GOSPODARCZEJ");
-    m_l_reg = newMasked(g_dane_dzial, "m_l_reg", "999999999;1;_");
+    m_l_reg = newRegonField(g_dane_dzial, "m_l_reg");
     fr_dzial1 = newFrame<Tfr_dzial>(g_dane_dzial, "fr_dzial1");
-    fr_dzial1->setMemoLimit(90, "maks. 3 line po 30 znaków");
+    fr_dzial1->setMemoHint("maks. 3 line po 30 znaków");
     r_stat_dzial = newRadioGroup(g_dane_dzial, "r_stat_dzial", "Ststus szczególny prowadzonej działalności",
                                  {"prowadzi zakł. pracy chronionej", "nie prowadzi zakł. pracy chronionej",
                                   "prowadzi zagr. przeds. drobnej wytw."},
@@ -263,8 +261,8 @@ void Tpdlg_nip1::buildRegistrationPage()
 
     g_drej = newGroup(page, "g_drej", "C.7. DANE DOTYCZĄCE REJESTRACJI W ORGANIE REJESTROWYM");
     fr_org_rej1 = newFrame<Tfr_org_rej>(g_drej, "fr_org_rej1");
-    z_nazpel = newEdit(g_drej, "z_nazpel");
-    z_nazskr = newEdit(g_drej, "z_nazskr");
+    z_nazpel = newEdit(g_drej, "z_nazpel", storedLength(nip::full_name));
+    z_nazskr = newEdit(g_drej, "z_nazskr", storedLength(nip::short_name));
     QVBoxLayout* registration = newColumn(g_drej);
     registration->addWidget(newHeading(g_drej, "C.7.1. ORGAN REJESTROWY"));
     registration->addWidget(fr_org_rej1);
@@ -314,11 +312,11 @@ void Tpdlg_nip1::buildClosingPage()
     columnOf(page)->addStretch(1);
 }
 
-void Tpdlg_nip1::bindControls()
+BindingTable Tpdlg_nip1::bindControls() const
 {
     using namespace nip;
-    bindings_ = {
-        {m_nip, nip::nip, Conv::Nip, kFormType},
+    BindingTable bindings = {
+        {m_nip, nip::nip, Conv::Nip, form().formType},
         {r_przez_form, purpose, Conv::Choice},
         {c_urzsk, tax_office, Conv::Text},
         {officeChange_, office_changed, Conv::ButtonFlag},
@@ -337,66 +335,42 @@ void Tpdlg_nip1::bindControls()
         {z_nrdok_t, id_doc_no, Conv::Text},
         {c_obyw, citizenship, Conv::TextOrDefault},
     };
-    bindings_ += fr_nr_in_kr1->bindings({foreign_id1_country, foreign_id1_purpose, foreign_id1_number},
+    bindings += fr_nr_in_kr1->bindings({foreign_id1_country, foreign_id1_purpose, foreign_id1_number},
                                         {foreign_id2_country, foreign_id2_purpose, foreign_id2_number});
-    bindings_ += fr_adr_zameld->bindings(reg_addr);
-    bindings_.push_back({chbox_kor_adzam, corr_to_residence, Conv::Flag});
-    bindings_ += fr_adr1->bindings(res_addr);
-    bindings_ += fr_rach_os->bindings(pers_bank);
-    bindings_.push_back({r_rodz_drozp, activity_date_kind, Conv::Choice});
-    bindings_.push_back({d_rozp, activity_date, Conv::Date});
-    bindings_.push_back({m_l_reg, regon, Conv::Text});
-    bindings_ += fr_dzial1->bindings(kActivityLines, pkd_code, ekd_code);
-    bindings_.push_back({r_stat_dzial, special_status, Conv::Choice});
-    bindings_.push_back({chbox_zw_pod, refund_to_account1, Conv::Flag});
-    bindings_ += fr_nrrach1->bindings(bank1);
-    bindings_ += fr_nrrach2->bindings(bank2);
-    bindings_ += fr_nrrach3->bindings(bank3);
-    bindings_ += fr_nrrach4->bindings(bank4);
-    bindings_ += fr_dok_rach1->bindings({accounting_kind, accounting_keeper, office_nip, office_name});
-    bindings_ += fr_adr_dok_rach->bindings(records_addr);
-    bindings_ += fr_org_rej1->bindings({reg_organ_name, register_name, register_date, register_no});
-    bindings_.push_back({z_nazpel, full_name, Conv::Text});
-    bindings_.push_back({z_nazskr, short_name, Conv::Text});
-    bindings_ += fr_adr_siedz->bindings(seat_addr);
-    bindings_.push_back({chbox_kor_siedz, corr_to_seat, Conv::Flag});
-    bindings_.push_back({r_pow_zgl_adr1, site1_reason, Conv::Choice});
-    bindings_ += fr_adr_dz1->bindings(site1_addr);
-    bindings_.push_back({r_pow_zgl_adr2, site2_reason, Conv::Choice});
-    bindings_ += fr_adr_dz2->bindings(site2_addr);
-    bindings_ += fr_zal1->bindings({attach_a_count, attach_b_count, attach_c_count});
-    bindings_ += fr_osw1->bindings({declarant_first_name, declarant_surname, fill_date});
+    bindings += fr_adr_zameld->bindings(reg_addr);
+    bindings.push_back({chbox_kor_adzam, corr_to_residence, Conv::Flag});
+    bindings += fr_adr1->bindings(res_addr);
+    bindings += fr_rach_os->bindings(pers_bank);
+    bindings.push_back({r_rodz_drozp, activity_date_kind, Conv::Choice});
+    bindings.push_back({d_rozp, activity_date, Conv::Date});
+    bindings.push_back({m_l_reg, regon, Conv::Text});
+    bindings += fr_dzial1->bindings(kActivityLines, pkd_code, ekd_code);
+    bindings.push_back({r_stat_dzial, special_status, Conv::Choice});
+    bindings.push_back({chbox_zw_pod, refund_to_account1, Conv::Flag});
+    bindings += fr_nrrach1->bindings(bank1);
+    bindings += fr_nrrach2->bindings(bank2);
+    bindings += fr_nrrach3->bindings(bank3);
+    bindings += fr_nrrach4->bindings(bank4);
+    bindings += fr_dok_rach1->bindings({accounting_kind, accounting_keeper, office_nip, office_name});
+    bindings += fr_adr_dok_rach->bindings(records_addr);
+    bindings += fr_org_rej1->bindings({reg_organ_name, register_name, register_date, register_no});
+    bindings.push_back({z_nazpel, full_name, Conv::Text});
+    bindings.push_back({z_nazskr, short_name, Conv::Text});
+    bindings += fr_adr_siedz->bindings(seat_addr);
+    bindings.push_back({chbox_kor_siedz, corr_to_seat, Conv::Flag});
+    bindings.push_back({r_pow_zgl_adr1, site1_reason, Conv::Choice});
+    bindings += fr_adr_dz1->bindings(site1_addr);
+    bindings.push_back({r_pow_zgl_adr2, site2_reason, Conv::Choice});
+    bindings += fr_adr_dz2->bindings(site2_addr);
+    bindings += fr_zal1->bindings({attach_a_count, attach_b_count, attach_c_count});
+    bindings += fr_osw1->bindings({declarant_first_name, declarant_surname, fill_date});
+    return bindings;
 }
 
-bool Tpdlg_nip1::FormActivate()
+void Tpdlg_nip1::applyRules()
 {
-    fillTaxOffices({c_urzsk, c_pop_us});
-    pages->setCurrentIndex(0);
-    m_nip->setFocus();
-    switch (mode()) {
-    case FromLedger:
-        if (!PrefillNip(kFormType, UiMessages::current()))
-            return false;
-        loadRecord();
-        break;
-    case Update:
-        loadRecord();
-        break;
-    default:
-        break;
-    }
     fr_dok_rach1->showOfficeBox();
     rb_usClick();
-    return true;
-}
-
-void Tpdlg_nip1::loadRecord() { LoadBindings(bindings_, recordBuffer(KindRejfor)); }
-
-void Tpdlg_nip1::storeRecord(Bytes record)
-{
-    setU8(record, nip::form_type, kFormType);
-    setStr(record, nip::account_no, accountNo());
-    SaveBindings(bindings_, record);
 }
 
 void Tpdlg_nip1::r_przez_formClick() { g_zm_us->setVisible(r_przez_form->itemIndex() != kIdentification); }

@@ -104,9 +104,7 @@ public:
     void fr_adr_dz2Exit();
 
 protected:
-    bool FormActivate() override;
-    void storeRecord(Bytes record) override;
-    std::uint8_t printFormKind() const override { return 1; }
+    void applyRules() override;
 
 private:
     void buildPurposePage();
@@ -117,9 +115,7 @@ private:
     void buildRegistrationPage();
     void buildSeatPage();
     void buildClosingPage();
-    void bindControls();
-    void loadRecord();
+    BindingTable bindControls() const;
 
     QButtonGroup* officeChange_;
-    BindingTable bindings_;
 };

@@ -5,8 +5,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 UpDown::UpDown(int minimum, int maximum, QWidget* parent)
     : QWidget(parent), minimum_(minimum), maximum_(maximum), position_(minimum)
 {
@@ -28,7 +26,7 @@ void UpDown::associate(MaskedEdit* edit) { edit_ = edit; }
 
 void UpDown::setPosition(int value)
 {
-    position_ = std::clamp(value, minimum_, maximum_);
+    position_ = value;
     if (edit_)
         edit_->setText(QString::number(position_));
 }
@@ -37,5 +35,9 @@ void UpDown::step(int by)
 {
     bool isNumber = false;
     const int shown = edit_ ? edit_->text().trimmed().toInt(&isNumber) : position_;
-    setPosition((isNumber ? shown : position_) + by);
+    const int from = isNumber ? shown : position_;
+    const int to = from + by;
+    if ((by > 0 && to > maximum_) || (by < 0 && to < minimum_))
+        return;
+    setPosition(to);
 }

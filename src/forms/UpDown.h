@@ -4,8 +4,10 @@
 class MaskedEdit;
 class QToolButton;
 
-// A pair of small arrow buttons that steps a number within a range and
-// writes it into the edit it is tied to.
+// A pair of small arrow buttons that steps a number and writes it into the
+// edit it is tied to. The range bounds the buttons only: a number set by the
+// program stands as it is, and the buttons never take a number further
+// outside the range.
 class UpDown : public QWidget {
     Q_OBJECT
 public:
@@ -16,7 +18,7 @@ public:
     MaskedEdit* associate() const { return edit_; }
 
     int position() const { return position_; }
-    // Kept within the range; the tied edit shows the new number.
+    // The tied edit shows the number, whatever the range.
     void setPosition(int value);
 
 private:

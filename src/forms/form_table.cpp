@@ -1,6 +1,8 @@
 #include "forms/form_table.h"
 
 #include "ledger/prefill.h"
+#include "records/nip_record.h"
+#include "records/vat_records.h"
 
 namespace {
 
@@ -10,15 +12,33 @@ constexpr std::uint8_t kUpdateOnly = 1 << 2;
 bool prefillNip1(Messenger& messages) { return PrefillNip(1, messages); }
 bool prefillNip2(Messenger& messages) { return PrefillNip(2, messages); }
 
+constexpr const Layout* kNip1Layouts[] = {&nip::common_layout, &nip::personal_layout, &nip::nip1_layout};
+constexpr const Layout* kNip2Layouts[] = {&nip::common_layout, &nip::nip2_layout};
+constexpr const Layout* kNip3Layouts[] = {&nip::common_layout, &nip::personal_layout, &nip::nip3_layout};
+constexpr const Layout* kNipBLayouts[] = {&nipb::layout};
+constexpr const Layout* kVatRLayouts[] = {&vatr::layout};
+constexpr const Layout* kVatZLayouts[] = {&vatz::layout};
+constexpr const Layout* kVat21Layouts[] = {&vat21::layout};
+
 constexpr FormInfo kForms[] = {
-    {Form::Nip1, "NIP-1", KindRejfor, 1, FormKind::Nip1, prefillNip1, kFromLedgerAndUpdate},
-    {Form::Nip2, "NIP-2", KindRejfor, 2, FormKind::Nip2, prefillNip2, kFromLedgerAndUpdate},
-    {Form::Nip3, "NIP-3", KindRejfor, 3, FormKind::Nip3, nullptr, kFromLedgerAndUpdate},
-    {Form::NipB, "NIP-B", KindNipb, 0, FormKind::NipB, PrefillNipB, kFromLedgerAndUpdate},
-    {Form::VatR, "VAT-R", KindVatr, 0, FormKind::VatR, PrefillVatR, kFromLedgerAndUpdate},
-    {Form::VatZ, "VAT-Z", KindVatz, 0, FormKind::VatZ, nullptr, kUpdateOnly},
-    {Form::Vat21, "VAT-21", KindVat21, 0, FormKind::Vat21, nullptr, kUpdateOnly},
+    {Form::Nip1, "NIP-1", KindRejfor, 1, FormKind::Nip1, prefillNip1, kFromLedgerAndUpdate, kNip1Layouts},
+    {Form::Nip2, "NIP-2", KindRejfor, 2, FormKind::Nip2, prefillNip2, kFromLedgerAndUpdate, kNip2Layouts},
+    {Form::Nip3, "NIP-3", KindRejfor, 3, FormKind::Nip3, nullptr, kFromLedgerAndUpdate, kNip3Layouts},
+    {Form::NipB, "NIP-B", KindNipb, 0, FormKind::NipB, PrefillNipB, kFromLedgerAndUpdate, kNipBLayouts},
+    {Form::VatR, "VAT-R", KindVatr, 0, FormKind::VatR, PrefillVatR, kFromLedgerAndUpdate, kVatRLayouts},
+    {Form::VatZ, "VAT-Z", KindVatz, 0, FormKind::VatZ, nullptr, kUpdateOnly, kVatZLayouts},
+    {Form::Vat21, "VAT-21", KindVat21, 0, FormKind::Vat21, nullptr, kUpdateOnly, kVat21Layouts},
 };
+
+// Each form's layouts end where its record does.
+constexpr bool layoutsFitRecords()
+{
+    for (const FormInfo& f : kForms)
+        if (f.layouts.back()->end != kRecordKinds[f.recordKind].recordSize)
+            return false;
+    return true;
+}
+static_assert(layoutsFitRecords());
 
 // The table is indexed by its own enumeration.
 constexpr bool inEnumOrder()

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/field_layout.h"
 #include "common/messages.h"
 #include "print/print_forms.h"
 #include "register/record_kind.h"
@@ -23,6 +24,8 @@ struct FormInfo {
     // Opening modes (bit 1 << mode) in which the editor copies the buffer
     // into its controls; in the others it starts from their defaults.
     std::uint8_t loadModes;
+    // The layouts that together describe the form's part of its record.
+    std::span<const Layout* const> layouts;
 
     const RecordKind& kind() const { return kindAt(recordKind); }
     std::uint32_t recordSize() const { return kind().recordSize; }

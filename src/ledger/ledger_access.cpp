@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr std::string_view kTaxpayerFile = "konta200.";
 constexpr std::string_view kOfficeFile = "urzedy.";
 // About 1 MB per read: the whole scan costs a few dozen calls.
 constexpr std::uint64_t kRecordsPerRead = 256;
@@ -41,7 +40,7 @@ Bytes partnerRecord() { return buffers().partner; }
 
 LedgerFile::LedgerFile()
 {
-    file_.emplace(dataFileName(kTaxpayerFile));
+    file_.emplace(dataFileName(ledger::kTaxpayerFile));
     count_ = file_->size() / ledger::kRecordSize;
 }
 

@@ -109,10 +109,12 @@ std::string taxOfficeOf(ConstBytes taxpayer)
     return upConv(TaxOfficeName(getU8(taxpayer, index)));
 }
 
-// What a pre-fill changes, kept aside until the whole fill has succeeded.
+// What a pre-fill changes, kept aside until the whole fill has succeeded,
+// and what the operator is to be told then.
 struct Draft {
     std::vector<std::uint8_t> record;
     std::optional<LedgerRecord> lastPartner;
+    std::vector<std::string> notes;
 };
 
 using Fill = void (*)(Draft& draft, ConstBytes taxpayer, const LedgerFile& file, std::uint8_t formType);
@@ -124,12 +126,36 @@ bool prefillBuffer(int kind, Messenger& messages, Fill fill, std::uint8_t formTy
     if (!CheckLedgerAccount(getStr(taxpayer, ledger::account_no), file.recordCount(), messages))
         return false;
     Bytes buffer = recordBuffer(kind);
-    Draft draft{{buffer.begin(), buffer.end()}, std::nullopt};
+    Draft draft{{buffer.begin(), buffer.end()}, std::nullopt, {}};
     fill(draft, taxpayer, file, formType);
     std::ranges::copy(draft.record, buffer.begin());
     if (draft.lastPartner)
         std::ranges::copy(*draft.lastPartner, partnerRecord().begin());
+    for (const std::string& note : draft.notes)
+        messages.inform(note);
     return true;
+}
+
+// REGON ----------------------------------------------------------------------
+
+// The most digits a form's REGON box takes: fourteen (a local unit) where
+// the field holds 15 characters, else what the field holds.
+constexpr std::size_t kLongestRegon = 14;
+
+// The ledger's REGON reduced to its digits, as the form's box shows it. A
+// REGON longer than the form takes is left out rather than cut into a wrong
+// number, and the operator is told (`whose`: "" for the taxpayer, else
+// whose REGON it is).
+std::string regonFor(const Field& target, ConstBytes taxpayer, Draft& draft, const std::string& whose = {})
+{
+    const std::string digits = DigitsOnly(getStr(taxpayer, ledger::regon));
+    const std::size_t room = std::min<std::size_t>(target.capacity(), kLongestRegon);
+    if (digits.size() <= room)
+        return digits;
+    draft.notes.push_back("REGON " + whose + digits + " z PKPiR ma " + std::to_string(digits.size()) +
+                          " cyfr, a formularz mieści najwyżej " + std::to_string(room) +
+                          ". Pole REGON pozostawiono puste.");
+    return {};
 }
 
 // NIP ---------------------------------------------------------------------
@@ -144,8 +170,10 @@ std::string partnerNip(ConstBytes partner)
     return NipText(DigitsOnly(stored), 1);
 }
 
-void fillPartner(Bytes to, const Field& entry, ConstBytes partner)
+void fillPartner(Draft& draft, std::uint32_t n, ConstBytes partner)
 {
+    const Bytes to = draft.record;
+    const Field entry = nip::partners.item(n);
     namespace pe = partner_entry;
     const auto kind = static_cast<std::uint8_t>(getU8(partner, ledger::taxpayer_kind) + 1);
     const bool person = kind == 2;
@@ -158,7 +186,8 @@ void fillPartner(Bytes to, const Field& entry, ConstBytes partner)
         setStr(to, entry / pe::regon_pesel, getStr(partner, ledger::pesel));
     } else {
         setStr(to, entry / pe::name, upConv(getStr(partner, ledger::full_name)));
-        setStr(to, entry / pe::regon_pesel, getStr(partner, ledger::regon));
+        setStr(to, entry / pe::regon_pesel,
+               regonFor(entry / pe::regon_pesel, partner, draft, "wspólnika nr " + std::to_string(n + 1) + ": "));
     }
     fillAddress(to, entry / pe::addr, partner, person ? AddressSource::Home : AddressSource::Seat);
 }
@@ -174,7 +203,7 @@ void fillPartners(Draft& draft, ConstBytes taxpayer, const LedgerFile& file)
     for (std::int32_t link = getI32(taxpayer, ledger::partner_link); link > 0 && taken < nip::kPartnerCount;
          link = getI32(partner, ledger::partner_link)) {
         file.readRecord(static_cast<std::uint64_t>(link), partner);
-        fillPartner(draft.record, nip::partners.item(taken), partner);
+        fillPartner(draft, taken, partner);
         ++taken;
     }
     if (taken == 0)
@@ -208,7 +237,7 @@ void fillNip(Draft& draft, ConstBytes taxpayer, const LedgerFile& file, std::uin
     setStr(to, nip::tax_office, taxOfficeOf(taxpayer));
 
     copyTexts(to, kNipRegistration, taxpayer);
-    setStr(to, nip::regon, getStr(taxpayer, ledger::regon));
+    setStr(to, nip::regon, regonFor(nip::regon, taxpayer, draft));
     copyDate(to, nip::register_date, taxpayer, ledger::register_date);
 
     fillAddress(to, nip::seat_addr, taxpayer, AddressSource::Seat);
@@ -260,7 +289,7 @@ void fillVatR(Draft& draft, ConstBytes taxpayer, const LedgerFile&, std::uint8_t
     if (kind == 0) {
         setStr(to, vatr::name, upConv(text(ledger::full_name)));
         setStr(to, vatr::name_2, upConv(text(ledger::short_name)));
-        setStr(to, vatr::id_no, text(ledger::regon));
+        setStr(to, vatr::id_no, regonFor(vatr::id_no, taxpayer, draft));
         copyDate(to, vatr::birth_or_start_date, taxpayer, ledger::start_date);
     } else {
         setStr(to, vatr::name, upConv(text(ledger::surname) + " " + text(ledger::first_name)));
@@ -287,7 +316,7 @@ void fillNipB(Draft& draft, ConstBytes taxpayer, const LedgerFile&, std::uint8_t
         setStr(to, nipb::name, upConv(getStr(taxpayer, ledger::full_name)));
         setStr(to, nipb::first_name, "");
         setDate(to, nipb::birth_date, Date4{});
-        setStr(to, nipb::id_no, getStr(taxpayer, ledger::regon));
+        setStr(to, nipb::id_no, regonFor(nipb::id_no, taxpayer, draft));
         setStr(to, bank1 / bank_block::holder, getStr(to, nipb::name));
     } else {
         setStr(to, nipb::name, names.first);

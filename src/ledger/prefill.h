@@ -16,6 +16,9 @@
 //   not go on, since nothing it saved could be written safely;
 // - IoError (a partner link outside the ledger file, a file that cannot be
 //   read): the buffer is untouched as well.
+//
+// REGONs arrive as their digits. One that is longer than the form's REGON
+// box takes is left out, and the operator is told once the fill succeeded.
 
 // NIP-1 (formType 1) or NIP-2 (formType 2), into the NIP buffer.
 bool PrefillNip(std::uint8_t formType, Messenger& messages);

@@ -61,6 +61,13 @@ QString captionFor(FormKind kind, QString caption)
     return caption;
 }
 
+// The VAT forms keep their calibration in files of their own, edited in
+// the VAT variants of the calibration dialogs.
+bool vatCalibration(FormKind kind)
+{
+    return kind == FormKind::VatR || kind == FormKind::VatZ || kind == FormKind::Vat21;
+}
+
 QPushButton* button(const QString& text, const char* name, QWidget* parent)
 {
     auto* b = new QPushButton(text, parent);
@@ -155,14 +162,11 @@ std::array<QCheckBox*, kPageBoxes> Tf_wydr::pageCheckBoxes() const
     return {chbox_st_1, chbox_st_2, chbox_st_3, chbox_st_4, chbox_st_5, chbox_st_6};
 }
 
-std::optional<FormKind> Tf_wydr::kind() const { return formKindOf(form_kind); }
-
 void Tf_wydr::prefixCaption(const QString& prefix) { setWindowTitle(prefix + windowTitle()); }
 
 void Tf_wydr::FormActivate()
 {
-    const std::optional<FormKind> k = kind();
-    const PageBoxes boxes = k ? pageBoxes(*k, recordBuffer(printForm(*k).recordKind)) : PageBoxes{};
+    const PageBoxes boxes = pageBoxes(form_kind, recordBuffer(printForm(form_kind).recordKind));
     const std::array<QCheckBox*, kPageBoxes> checkBoxes = pageCheckBoxes();
     for (std::size_t i = 0; i < kPageBoxes; ++i) {
         checkBoxes[i]->setText(QString::fromStdString(boxes[i].label));
@@ -170,35 +174,29 @@ void Tf_wydr::FormActivate()
         checkBoxes[i]->setEnabled(boxes[i].enabled);
         checkBoxes[i]->setChecked(boxes[i].ticked);
     }
-    g_str->setFixedWidth(k == FormKind::Nip2 ? kWidePageGroup : kNarrowPageGroup);
-    if (k)
-        setWindowTitle(captionFor(*k, windowTitle()));
+    g_str->setFixedWidth(form_kind == FormKind::Nip2 ? kWidePageGroup : kNarrowPageGroup);
+    setWindowTitle(captionFor(form_kind, windowTitle()));
     e_druk->setText(PrinterSetup::current().printerName());
 }
 
 void Tf_wydr::kl_drukClick()
 {
-    const std::optional<FormKind> k = kind();
-    if (!k) {
-        done(kModalOk);
-        return;
-    }
     BoxTicks ticked{};
     const std::array<QCheckBox*, kPageBoxes> checkBoxes = pageCheckBoxes();
     for (std::size_t i = 0; i < kPageBoxes; ++i)
         ticked[i] = checkBoxes[i]->isChecked();
-    const bool anyPage = !pagesToPrint(*k, recordBuffer(printForm(*k).recordKind), ticked).empty();
+    const bool anyPage = !pagesToPrint(form_kind, recordBuffer(printForm(form_kind).recordKind), ticked).empty();
     if (anyPage && !PrinterSetup::current().readyToPrint(this))
         return;
     bool printed = false;
-    runGuarded([&] { printed = print(*k, ticked); });
+    runGuarded([&] { printed = print(ticked); });
     // A job that failed leaves the dialog open: the operator may choose
     // another printer or fix the calibration and print again.
     if (printed)
         done(kModalOk);
 }
 
-bool Tf_wydr::print(FormKind kind, const BoxTicks& ticked)
+bool Tf_wydr::print(const BoxTicks& ticked)
 {
     QPrinter& printer = PrinterSetup::current().printer();
     const PageRenderer render = [this](PageId page, PageWriter& writer, ConstBytes record, int sheet) {
@@ -210,7 +208,7 @@ bool Tf_wydr::print(FormKind kind, const BoxTicks& ticked)
     };
     QtPrinterDevice device(printer);
     try {
-        runPrintJob(kind, recordBuffer(printForm(kind).recordKind), ticked,
+        runPrintJob(form_kind, recordBuffer(printForm(form_kind).recordKind), ticked,
             {device, UiMessages::current(), render, this});
     } catch (const PrinterError& e) {
         UiMessages::current().inform(e.what());
@@ -242,7 +240,7 @@ void Tf_wydr::pageStarted(const std::string& label)
 void Tf_wydr::kl_margClick()
 {
     std::unique_ptr<QDialog> dialog;
-    if (vatForm())
+    if (vatCalibration(form_kind))
         dialog = std::make_unique<Tf_zg_margv>(this);
     else
         dialog = std::make_unique<Tf_zg_marg>(this);
@@ -252,7 +250,7 @@ void Tf_wydr::kl_margClick()
 void Tf_wydr::kl_odstClick()
 {
     std::unique_ptr<QDialog> dialog;
-    if (vatForm())
+    if (vatCalibration(form_kind))
         dialog = std::make_unique<Tf_zg_odsv>(this);
     else
         dialog = std::make_unique<Tf_zg_ods>(this);

@@ -7,7 +7,6 @@
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <optional>
 
 class QCheckBox;
 class QGroupBox;
@@ -25,7 +24,7 @@ class Tf_wydr : public QDialog, private PrintProgress {
 public:
     explicit Tf_wydr(QWidget* parent = nullptr);
 
-    std::uint8_t form_kind = 1;
+    FormKind form_kind = FormKind::Nip1;
     // Of the page printed last: pixels per millimetre down and across the
     // sheet, its left margin and its top line in printer pixels.
     std::int32_t scale_y = 0;
@@ -78,8 +77,6 @@ private:
     void pageStarted(const std::string& label) override;
 
     std::array<QCheckBox*, kPageBoxes> pageCheckBoxes() const;
-    std::optional<FormKind> kind() const;
-    bool vatForm() const { return form_kind >= 10; }
     // Runs the job on the current printer; false when the printer failed.
-    bool print(FormKind kind, const BoxTicks& ticked);
+    bool print(const BoxTicks& ticked);
 };

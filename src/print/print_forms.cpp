@@ -109,14 +109,6 @@ const PrintForm& printForm(FormKind kind)
     return *form;
 }
 
-std::optional<FormKind> formKindOf(int value)
-{
-    for (const PrintForm& f : kForms)
-        if (static_cast<int>(f.kind) == value)
-            return f.kind;
-    return std::nullopt;
-}
-
 const PrintedPage& printedPage(PageId id)
 {
     // The table lists the pages in the order of the enumeration.

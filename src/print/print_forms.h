@@ -6,7 +6,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -43,8 +42,6 @@ struct PrintForm {
 
 std::span<const PrintForm> printForms();
 const PrintForm& printForm(FormKind kind);
-// The form of a `form_kind` byte, or nothing for a value that names none.
-std::optional<FormKind> formKindOf(int value);
 
 const PrintedPage& printedPage(PageId id);
 

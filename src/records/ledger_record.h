@@ -6,6 +6,8 @@
 // the ledger's other bytes are carried as reserved stretches.
 namespace ledger {
 
+// The taxpayer file's base name; record n is the taxpayer of account n.
+inline constexpr std::string_view kTaxpayerFile = "konta200.";
 inline constexpr std::uint32_t kRecordSize = 3953;
 
 inline constexpr Field account_no{"account_no", 0, 9, FieldType::Str};

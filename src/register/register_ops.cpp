@@ -7,6 +7,7 @@
 #include "common/io_error.h"
 #include "common/record_access.h"
 #include "records/cleared_record.h"
+#include "records/ledger_record.h"
 #include "records/nip_record.h"
 #include "register/register_state.h"
 
@@ -25,6 +26,32 @@ void readRecord(const DataFile& f, const RecordKind& k, std::uint64_t n, Bytes i
 }
 
 bool isBlankAccount(ConstBytes rec) { return getStr(rec, nip::account_no) == kBlankAccount; }
+
+// A record that writing beyond the end of the file left behind: never saved,
+// so free for a new form.
+bool isGapRecord(ConstBytes rec)
+{
+    return std::ranges::all_of(rec, [](std::uint8_t b) { return b == 0; });
+}
+
+// The number of records of the ledger's taxpayer file, nothing without one.
+std::optional<std::uint64_t> ledgerRecordCount()
+{
+    try {
+        const DataFile f(dataFileName(ledger::kTaxpayerFile));
+        return f.size() / ledger::kRecordSize;
+    } catch (const IoError&) {
+        return std::nullopt;
+    }
+}
+
+// A number beyond the end of the record file may still be claimed for a
+// taxpayer the ledger keeps: saving the record grows the file to it.
+bool withinLedger(std::uint64_t n)
+{
+    const std::optional<std::uint64_t> taxpayers = ledgerRecordCount();
+    return taxpayers && n < *taxpayers;
+}
 
 std::string trimmed(std::string_view s)
 {
@@ -151,12 +178,17 @@ bool CheckNewAccount(int kind, std::string_view typed, Messenger& messages)
             messages.inform("Nr konta musi być liczbą dodatnią");
             return false;
         }
-        if (static_cast<std::uint64_t>(*n) >= countIn(*f, k)) {
+        const auto number = static_cast<std::uint64_t>(*n);
+        const bool inFile = number < countIn(*f, k);
+        if (!inFile && !withinLedger(number)) {
             messages.inform("Za duży nr konta");
             return false;
         }
         Bytes buf = recordBuffer(kind);
-        readRecord(*f, k, static_cast<std::uint64_t>(*n), buf);
+        if (inFile)
+            readRecord(*f, k, number, buf);
+        if (!inFile || isGapRecord(buf))
+            ClearRecord(kind);
         if (!isBlankAccount(buf)) {
             messages.inform("Konto jest już w zbiorze");
             return false;

@@ -27,7 +27,9 @@ bool WriteRecord(int kind);
 std::optional<int> FirstFreeAccount(int kind, Messenger& messages);
 
 // Validates a typed number for a new record; on success claims it in the
-// buffer and the current account.
+// buffer and the current account. Free records and gap records (every byte
+// zero) can be claimed, and so can a number beyond the end of the file that
+// is below the ledger's number of taxpayer records.
 bool CheckNewAccount(int kind, std::string_view typed, Messenger& messages);
 
 // Validates the current account chosen in a list and loads its record.

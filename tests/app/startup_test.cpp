@@ -23,6 +23,7 @@ const char* const kRatesMissing = "Brak zbioru ze stawkami ryczałtu. Proszę za
 const char* const kRatesDamaged = "Niepoprawne stawki ryczałtu. Proszę zaktualizowac!";
 
 struct StartupTest : ::testing::Test {
+    StartupTest() { startupNotices() = {}; } // a new run of the program
     TempDir dir;
     ScriptedMessages messages;
 };
@@ -56,11 +57,31 @@ TEST_F(StartupTest, EmptyDirectoryGetsEveryFile)
     }
     EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 7);
 
-    // Every run reports the missing rates again and makes a deleted file anew.
+    // Every activation makes a deleted file anew; the missing rates were
+    // reported once for the whole run of the program.
     fs::remove("vat21.Rdx");
     inic(messages);
-    EXPECT_EQ(messages.shown.size(), 2u);
+    inic(messages);
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{kRatesMissing});
     EXPECT_EQ(fs::file_size("vat21.Rdx"), 6496u);
+}
+
+TEST_F(StartupTest, ReadOnlyDamagedRatesDoNotStopTheStartUp)
+{
+    const std::vector<unsigned char> damaged(20, 0x55);
+    writeBytes("strycz.Rdx", damaged);
+    ioFaults().readOnlyPath = "strycz.Rdx";
+    for (int activation = 0; activation < 3; ++activation)
+        inic(messages);
+    const std::vector<ScriptedMessages::Shown> reported = {
+        {"inform", kRatesDamaged, ""},
+        {"error", "File access denied", ""},
+    };
+    EXPECT_EQ(messages.shown, reported);
+    EXPECT_EQ(appState().rates, (std::array<double, 6>{3.0, 5.5, 8.5, 0, 0, 0}));
+    EXPECT_EQ(fileBytes("strycz.Rdx"), damaged);
+    for (const char* name : {"REJFOR.Rdx", "vatr.Rdx", "vatz.Rdx", "vat21.Rdx", "nipb.Rdx"})
+        EXPECT_TRUE(fs::exists(name)) << name;
 }
 
 TEST_F(StartupTest, RatesFileIsReadRepairedOrTakenAsZeros)

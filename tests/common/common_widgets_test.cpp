@@ -51,6 +51,29 @@ private slots:
         QCOMPARE(pesel.text(), QString("123456789  ab"));
     }
 
+    // A 14-digit mask that also takes 9 digits: the five last positions
+    // show only once a tenth digit is typed, and are read back only then.
+    void aMaskWithAShorterEntryShowsTheLongerOneWhenTyped()
+    {
+        MaskedEdit regon("99999999999999;1;_");
+        regon.setShortestLength(9);
+        QCOMPARE(regon.editText(), QString(9, '_'));
+        QCOMPARE(regon.text(), QString(9, ' '));
+        QTest::keyClicks(&regon, "12345678");
+        QCOMPARE(regon.text(), QString("12345678 "));
+        QTest::keyClicks(&regon, "90");
+        QCOMPARE(regon.editText(), QString("1234567890"));
+        QCOMPARE(regon.cursorPosition(), 10);
+        QTest::keyClicks(&regon, "12345");
+        QCOMPARE(regon.text(), QString("12345678901234"));
+        QTest::keyClick(&regon, Qt::Key_Backspace);
+        QTest::keyClick(&regon, Qt::Key_Backspace);
+        QCOMPARE(regon.text(), QString("123456789012"));
+        regon.setText("123456789     ");
+        QCOMPARE(regon.text(), QString("123456789"));
+        QCOMPARE(regon.maxLength(), 14);
+    }
+
     void gridShowsSortsAndKeepsItsWidthsAndHeaderCursor()
     {
         StringGrid grid;

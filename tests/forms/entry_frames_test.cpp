@@ -3,20 +3,28 @@
 #include "common/MaskedEdit.h"
 #include "common/cp1250.h"
 #include "common/file_io.h"
+#include "common/polish_order.h"
+#include "common/record_text.h"
 #include "forms/Binding.h"
 #include "common/FocusMoves.h"
+#include "forms/FormControls.h"
 #include "forms/Memo.h"
 #include "forms/RadioGroup.h"
 #include "forms/Tfr_adr.h"
 #include "forms/Tfr_dok_rach.h"
+#include "forms/Tfr_dzial.h"
 #include "forms/Tfr_org_rej.h"
 #include "forms/Tfr_osw.h"
+#include "forms/Tfr_zal.h"
 #include "forms/Tfr_zg_in_kr.h"
+#include "forms/Tpdlg_nip1.h"
 #include "forms/TriStateBox.h"
+#include "forms/UpDown.h"
 #include "forms/nip1_test_support.h"
 #include "ledger/ledger_test_files.h"
 #include "support/ui_test_environment.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialog>
@@ -24,6 +32,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -64,6 +73,22 @@ QStringList itemsOf(const QComboBox* box)
 }
 
 std::string fileText(const char* name) { return readTextFile(name).value_or("<missing>"); }
+
+// A record of `size` bytes filled with a pattern, so that a stray write shows.
+std::vector<std::uint8_t> patterned(std::size_t size) { return std::vector<std::uint8_t>(size, 0x5A); }
+
+// The operator pastes `text` over the edit's selection.
+void paste(QWidget* edit, const QString& text)
+{
+    QGuiApplication::clipboard()->setText(text);
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+}
+
+// Presses the up (+1) or down (-1) button of an up-down.
+void stepUpDown(UpDown* upDown, int by)
+{
+    upDown->findChildren<QToolButton*>().at(by > 0 ? 0 : 1)->click();
+}
 
 } // namespace
 
@@ -195,15 +220,193 @@ private slots:
         QCOMPARE(QApplication::focusWidget() == date, refused);
     }
 
-    void theMemoTakesNoMoreThanItsLimit()
+    // A box's limit bounds the operator's typing and pasting; what the
+    // program puts there is shown whole and saved up to the field's width.
+    void aLimitBoundsTypingNotWhatIsLoaded()
     {
-        Memo memo(nullptr);
-        memo.setMaxLength(10);
-        QTest::keyClicks(&memo, "abcdefghijklmno");
-        QCOMPARE(memo.toPlainText(), QString("abcdefghij"));
-        memo.moveCursor(QTextCursor::Start);
-        QTest::keyClicks(&memo, "XY");
-        QCOMPARE(memo.toPlainText(), QString("abcdefghij"));
+        Host host;
+        auto* address = host.add<Tfr_adr>();
+        std::vector<std::uint8_t> record = patterned(address_block::kSize);
+        const Field block{"addr", 0, address_block::kSize, FieldType::Group, &address_block::layout};
+        const std::string phone = "058 555 12 34, KOM. 601 234 56";
+        const std::string street = "ALEJA NIEPODLEGŁOŚCI 1234567";
+        setStr(record, address_block::phone, phone);
+        setStr(record, address_block::street, cp(street));
+        LoadBindings(address->bindings(block), record);
+        QCOMPARE(address->z_tel->text(), QString::fromStdString(phone));
+
+        std::vector<std::uint8_t> saved = patterned(address_block::kSize);
+        SaveBindings(address->bindings(block), saved);
+        QCOMPARE(getStr(saved, address_block::phone), phone);
+        QCOMPARE(getStr(saved, address_block::street), cp(street));
+
+        // A loaded text over the limit can be shortened, not lengthened.
+        QTest::keyClick(address->z_tel, Qt::Key_End);
+        QTest::keyClicks(address->z_tel, "7");
+        QCOMPARE(address->z_tel->text().size(), 30);
+        QTest::keyClick(address->z_tel, Qt::Key_Backspace);
+        QTest::keyClicks(address->z_tel, "78");
+        QCOMPARE(address->z_tel->text(), QString::fromStdString(phone.substr(0, 29)));
+        address->z_tel->selectAll();
+        paste(address->z_tel, QString(25, '9'));
+        QCOMPARE(address->z_tel->text(), QString(20, '9'));
+
+        address->z_ul->clear();
+        QTest::keyClicks(address->z_ul, "ULICA DLUGA 12345678901");
+        QCOMPARE(address->z_ul->text(), QString("ULICA DLUGA 12345678"));
+        address->z_ul->setCursorPosition(6);
+        paste(address->z_ul, "XY");
+        QCOMPARE(address->z_ul->text(), QString("ULICA DLUGA 12345678"));
+
+        // Combo boxes alike.
+        address->c_kraj->setEditText(QString(24, 'K'));
+        QCOMPARE(address->c_kraj->currentText(), QString(24, 'K'));
+        address->c_kraj->lineEdit()->clear();
+        QTest::keyClicks(address->c_kraj->lineEdit(), QString(24, 'R'));
+        QCOMPARE(address->c_kraj->currentText(), QString(20, 'R'));
+    }
+
+    // Where a box's own limit is longer than the field behind it (or it has
+    // none), typing stops at what the field stores.
+    void typingStopsAtWhatTheFieldStores()
+    {
+        Host host;
+        auto* registration = host.add<Tfr_org_rej>();
+        QTest::keyClicks(registration->z_nrrej, "EDG-12345/2003");
+        QCOMPARE(registration->z_nrrej->text(), QString("EDG-12345/2"));
+        auto* address = host.add<Tfr_adr>();
+        QTest::keyClicks(address->z_faks, "058 555 12 34 wew. 12");
+        QCOMPARE(address->z_faks->text(), QString("058 555 12 34 w"));
+    }
+
+    void noBoxOfTheNip1EditorTakesMoreThanItsFieldStores()
+    {
+        Tpdlg_nip1 editor;
+        int boxes = 0;
+        for (const Binding& b : editor.bindings()) {
+            if (b.conv != Conv::Text && b.conv != Conv::TextOrDefault && b.conv != Conv::TrimmedText)
+                continue;
+            auto* combo = qobject_cast<QComboBox*>(b.control);
+            auto* edit = combo ? combo->lineEdit() : qobject_cast<QLineEdit*>(b.control);
+            if (!edit || qobject_cast<MaskedEdit*>(edit))
+                continue;
+            ++boxes;
+            const int limit = typingLimit(edit);
+            const QString name = b.control->objectName() + " (" +
+                                 QString::fromUtf8(b.field.name.data(), qsizetype(b.field.name.size())) + ")";
+            QVERIFY2(limit > 0 && limit <= storedLength(b.field),
+                     qPrintable(name + QString(" takes %1").arg(limit)));
+        }
+        QVERIFY(boxes > 50);
+    }
+
+    // A REGON of a local unit has 14 digits; one of 9 is read back as 9.
+    void theRegonBoxTakesFourteenDigitsAndKeepsNineAsNine()
+    {
+        Tpdlg_nip1 editor;
+        std::vector<std::uint8_t> record = patterned(nip::kRecordSize);
+        nip::ClearNipRecord(record);
+        const auto roundTrip = [&](const std::string& stored) {
+            setStr(record, nip::regon, stored);
+            LoadBindings(editor.bindings(), record);
+            std::vector<std::uint8_t> saved = patterned(nip::kRecordSize);
+            SaveBindings(editor.bindings(), saved);
+            return getStr(saved, nip::regon);
+        };
+        QCOMPARE(roundTrip("12345678901234"), std::string("12345678901234"));
+        QCOMPARE(editor.m_l_reg->editText(), QString("12345678901234"));
+        QCOMPARE(roundTrip("123456789"), std::string("123456789"));
+        QCOMPARE(editor.m_l_reg->editText(), QString("123456789"));
+        QCOMPARE(roundTrip(""), std::string(9, ' '));
+        QCOMPARE(editor.m_l_reg->editText(), QString(9, '_'));
+    }
+
+    // Three lines of thirty: each line the operator types or pastes stops
+    // at thirty; loaded lines are never cut, line breaks count for nothing.
+    void theActivityMemoTakesThreeLinesOfThirty()
+    {
+        Host host;
+        auto* activity = host.add<Tfr_dzial>();
+        Memo* memo = activity->m_dzial;
+        QTest::keyClicks(memo, QString(35, 'a'));
+        QTest::keyClick(memo, Qt::Key_Return);
+        QTest::keyClicks(memo, "bb");
+        paste(memo, QString(32, 'c') + "\n" + QString(40, 'd'));
+        QCOMPARE(memo->lines(), (QStringList{QString(30, 'a'), "bb" + QString(28, 'c'), QString(30, 'd')}));
+
+        constexpr Field lines = consecutiveLines(nip::activity_desc_1, 3);
+        std::vector<std::uint8_t> record = patterned(nip::kRecordSize);
+        const QStringList full = {QString(30, 'A'), QString(30, 'B'), QString(30, 'C')};
+        for (std::uint32_t k = 0; k < 3; ++k)
+            setStr(record, lines.item(k), toRecordText(full[static_cast<int>(k)]));
+        const BindingTable table = activity->bindings(lines, nip::pkd_code, nip::ekd_code);
+        LoadBindings(table, record);
+        QCOMPARE(memo->lines(), full);
+        QTest::keyClick(memo, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(memo, "X");
+        QCOMPARE(memo->lines(), full);
+        QTest::keyClick(memo, Qt::Key_Backspace);
+        QTest::keyClicks(memo, "XY");
+        QCOMPARE(memo->lines().last(), QString(29, 'C') + "X");
+
+        memo->setLines({QString(34, 'L')}); // a line the program puts there is shown whole
+        QTest::keyClick(memo, Qt::Key_End);
+        QTest::keyClicks(memo, "M");
+        QCOMPARE(memo->lines(), QStringList{QString(34, 'L')});
+        memo->setLines(full);
+        std::vector<std::uint8_t> saved = patterned(nip::kRecordSize);
+        SaveBindings(table, saved);
+        for (std::uint32_t k = 0; k < 3; ++k)
+            QCOMPARE(getStr(saved, lines.item(k)), toRecordText(full[static_cast<int>(k)]));
+    }
+
+    // The up-down's range bounds its buttons: a stored count up to 99 loads
+    // and saves as it is.
+    void attachmentCountsBeyondTheButtonsRangeStay()
+    {
+        Host host;
+        auto* attachments = host.add<Tfr_zal>();
+        const BindingTable table = attachments->bindings({nip::attach_a_count, nip::attach_b_count});
+        std::vector<std::uint8_t> record = patterned(nip::kRecordSize);
+        setU8(record, nip::attach_a_count, 15);
+        setU8(record, nip::attach_b_count, 99);
+        LoadBindings(table, record);
+        QCOMPARE(attachments->m_zal_a->text().trimmed(), QString("15"));
+        std::vector<std::uint8_t> saved = patterned(nip::kRecordSize);
+        SaveBindings(table, saved);
+        QCOMPARE(int(getU8(saved, nip::attach_a_count)), 15);
+        QCOMPARE(int(getU8(saved, nip::attach_b_count)), 99);
+
+        stepUpDown(attachments->ud_zal_a, +1); // never further out
+        QCOMPARE(attachments->m_zal_a->text().trimmed(), QString("15"));
+        stepUpDown(attachments->ud_zal_a, -1); // back towards the range
+        QCOMPARE(attachments->m_zal_a->text().trimmed(), QString("14"));
+        attachments->m_zal_c->setText("9");
+        stepUpDown(attachments->ud_zal_c, +1);
+        stepUpDown(attachments->ud_zal_c, +1);
+        QCOMPARE(attachments->m_zal_c->text().trimmed(), QString("10"));
+        attachments->m_zal_c->setText("1");
+        stepUpDown(attachments->ud_zal_c, -1);
+        stepUpDown(attachments->ud_zal_c, -1);
+        QCOMPARE(attachments->m_zal_c->text().trimmed(), QString("0"));
+    }
+
+    // The sixteen official names, in Polish order.
+    void theVoivodeshipListHoldsTheSixteenOfficialNames()
+    {
+        Host host;
+        auto* address = host.add<Tfr_adr>();
+        const QStringList official = {
+            "DOLNOŚLĄSKIE", "KUJAWSKO-POMORSKIE", "LUBELSKIE",     "LUBUSKIE",       "ŁÓDZKIE",
+            "MAŁOPOLSKIE",  "MAZOWIECKIE",        "OPOLSKIE",      "PODKARPACKIE",   "PODLASKIE",
+            "POMORSKIE",    "ŚLĄSKIE",            "ŚWIĘTOKRZYSKIE", "WARMIŃSKO-MAZURSKIE", "WIELKOPOLSKIE",
+            "ZACHODNIOPOMORSKIE",
+        };
+        QCOMPARE(itemsOf(address->c_woj), official);
+        std::vector<std::string> entries;
+        for (const QString& name : official)
+            entries.push_back(toRecordText(name));
+        QVERIFY(std::ranges::is_sorted(entries, PolishLess)); // where a learnt name would be sorted in
     }
 
     void theThreeStateBoxCyclesThroughNotStated()

@@ -1,6 +1,7 @@
 #include "common/app_state.h"
 #include "common/MaskedEdit.h"
 #include "common/file_io.h"
+#include "common/help.h"
 #include "common/io_error.h"
 #include "common/record_text.h"
 #include "common/modal_runner.h"
@@ -326,6 +327,39 @@ private slots:
         QCOMPARE(env->messages.shown.size(), std::size_t(1));
     }
 
+    void enterSavesOnlyAfterTheLeaveRulesOfTheFocusedField()
+    {
+        auto d = openEditor(EditorDialog::NewRecord);
+        focusOn(*d, d->m_dur);
+        d->m_dur->setText("30-02-2004");
+        QTest::keyClick(d->m_dur, Qt::Key_Return);
+        QCOMPARE(env->messages.texts(), std::vector<std::string>{"Niepoprawna data"});
+        QVERIFY(d->isVisible());
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(d->m_dur));
+        QCOMPARE(getStr(storedNipRecord(kAccount), nip::account_no), std::string("    "));
+
+        d->m_dur->setText("29-02-2004");
+        d->r_pow_zgl_adr2->setItemIndex(0);
+        focusOn(*d, d->fr_adr_dz2->z_ul);
+        d->fr_adr_dz2->z_ul->setText("Krótka");
+        QTest::keyClick(d->fr_adr_dz2->z_ul, Qt::Key_Return);
+        QCOMPARE(d->result(), int(QDialog::Accepted));
+        const std::vector<unsigned char> saved = storedNipRecord(kAccount);
+        QCOMPARE(getU8(saved, nip::site2_reason), std::uint8_t(0)); // the frame's rule ran before saving
+        QCOMPARE(getDate(saved, nip::birth_date), (Date4{2004, 2, 29}));
+    }
+
+    void theActivityDateIsCheckedAndARefusedFieldShowsItsPage()
+    {
+        auto d = openEditor(EditorDialog::NewRecord);
+        focusOn(*d, d->d_rozp);
+        d->d_rozp->setText("31-04-2005");
+        focusOn(*d, d->m_l_reg);
+        QCOMPARE(env->messages.texts(), std::vector<std::string>{"Niepoprawna data"});
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(d->d_rozp));
+        QVERIFY(d->pages->currentWidget()->isAncestorOf(d->d_rozp));
+    }
+
     void theActivityMemoKeepsThreeLinesOfThirty()
     {
         auto d = openEditor(EditorDialog::NewRecord);
@@ -361,7 +395,7 @@ private slots:
         int printKind = 0;
         setModalRunner([&](QDialog& dialog) {
             if (auto* printing = qobject_cast<Tf_wydr*>(&dialog))
-                printKind = printing->form_kind;
+                printKind = static_cast<int>(printing->form_kind);
             return int(QDialog::Rejected);
         });
         d->kl_drukClick();
@@ -420,14 +454,14 @@ private slots:
         QCOMPARE(chain.mid(chain.size() - 4), (QStringList{"kl_ok", "kl_druk", "kl_anuluj", "kl_pomoc"}));
     }
 
-    void helpGoesToTheHandlerTheMainWindowSet()
+    void helpIsAskedForTheEditor()
     {
-        int asked = 0;
-        EditorDialog::setHelpHandler([&asked] { ++asked; });
+        QWidget* asked = nullptr;
+        installHelpViewer([&asked](QWidget* window) { asked = window; });
         auto d = openEditor(EditorDialog::NewRecord);
         d->kl_pomoc->click();
-        EditorDialog::setHelpHandler({});
-        QCOMPARE(asked, 1);
+        installHelpViewer({});
+        QCOMPARE(asked, static_cast<QWidget*>(d.get()));
         QVERIFY(d->isVisible());
     }
 };

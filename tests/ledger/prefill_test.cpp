@@ -132,7 +132,7 @@ TEST_F(PrefillTest, NipOneCarriesTheLedgerTaxpayer)
         {ledger::nip, "123-456-78-90", nip::nip, "1234567890"},
         {ledger::full_name, cp("zakład ślusarski"), nip::full_name, cp("ZAKŁAD ŚLUSARSKI")},
         {ledger::full_name, cp("zakład ślusarski"), nip::bank1 / bank_block::holder, cp("ZAKŁAD ŚLUSARSKI")},
-        {ledger::regon, "12345678 ", nip::regon, "12345678 "},
+        {ledger::regon, "19-123456-7 ", nip::regon, "191234567"},
         {ledger::seat_street, cp("źródlana"), nip::seat_addr / address_block::street, cp("ŹRÓDLANA")},
         {ledger::seat_street, cp("źródlana"), nip::site1_addr / address_block::street, cp("ŹRÓDLANA")},
         {ledger::home_locality, cp("łódź"), nip::reg_addr / address_block::locality, cp("ŁÓDŹ")},
@@ -284,6 +284,49 @@ TEST_F(PrefillTest, PartnerEntriesDescribePersonsAndFirms)
     EXPECT_EQ(getU8(r, nip::attach_d_count), 2);
 }
 
+// A REGON arrives as its digits: nine, or fourteen for a local unit. Where
+// the form keeps fewer, a longer one is left out and the operator told.
+TEST_F(PrefillTest, ARegonArrivesAsDigitsOrIsReportedWhenItDoesNotFit)
+{
+    const std::string localUnit = "123456789-01234"; // the ledger holds 15 characters
+    const std::string tooLong = "REGON 12345678901234 z PKPiR ma 14 cyfr, a formularz mieści najwyżej 11. "
+                                "Pole REGON pozostawiono puste.";
+    const struct {
+        const char* form;
+        int kind;
+        bool (*prefill)(Messenger&);
+        Field field;
+        std::string expected;
+        std::vector<std::string> told;
+    } cases[] = {
+        {"NIP-1", KindRejfor, prefillNip1, nip::regon, "12345678901234", {}},
+        {"VAT-R", KindVatr, PrefillVatR, vatr::id_no, "12345678901234", {}},
+        {"NIP-B", KindNipb, PrefillNipB, nipb::id_no, "", {tooLong}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.form);
+        setStr(company(2, "Oddział"), ledger::regon, localUnit);
+        choose(2, c.kind);
+        messages.shown.clear();
+        ASSERT_TRUE(c.prefill(messages));
+        EXPECT_EQ(getStr(recordBuffer(c.kind), c.field), c.expected);
+        EXPECT_EQ(messages.texts(), c.told);
+    }
+
+    partnership(2);
+    setStr(company(10, "A", 11), ledger::regon, "123 456 789");
+    setStr(company(11, "B"), ledger::regon, localUnit);
+    choose(1);
+    messages.shown.clear();
+    ASSERT_TRUE(PrefillNip(2, messages));
+    const Bytes r = recordBuffer(KindRejfor);
+    EXPECT_EQ(getStr(r, nip::partners.item(0) / partner_entry::regon_pesel), "123456789");
+    EXPECT_EQ(getStr(r, nip::partners.item(1) / partner_entry::regon_pesel), "");
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"REGON wspólnika nr 2: 12345678901234 z PKPiR ma 14 cyfr, "
+                                                         "a formularz mieści najwyżej 11. Pole REGON pozostawiono "
+                                                         "puste."});
+}
+
 TEST_F(PrefillTest, LoopingChainEndsAfterSixEntries)
 {
     partnership(2);
@@ -394,7 +437,7 @@ TEST_F(PrefillTest, NipBSplitsAPersonAndDatesTheBirthFrom1900)
         {ledger::full_name, firm, bank1 / bank_block::holder, cp("ZAKŁAD USŁUG LEŚNYCH I OGRODNICZYCH \"DĄB")},
         {ledger::surname, firmPerson, nipb::declarant_surname, cp("ZAKŁAD")},
         {ledger::surname, firmPerson, nipb::declarant_first_name, cp("USŁUG")},
-        {ledger::regon, "123456789012345", nipb::id_no, "12345678901"},
+        {ledger::regon, "123-456-789", nipb::id_no, "123456789"},
     });
     EXPECT_EQ(getU8(r, nipb::is_person), 0);
     EXPECT_EQ(getStr(r, nipb::first_name), "");

@@ -2,11 +2,14 @@
 #include "common/record_access.h"
 #include "records/address_block.h"
 #include "records/cleared_record.h"
+#include "records/nip_record.h"
+#include "records/vat_records.h"
 #include "print/page_layouts.h"
 #include "print/page_writer.h"
 #include "support/recording_canvas.h"
 
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <ostream>
 #include <string>
@@ -93,6 +96,69 @@ inline Items laidOut(int top, std::initializer_list<Row> rows)
         items.push_back({X(r.col), top += r.down, r.text});
     return items;
 }
+
+// The forms and the parts of the record each of them fills in.
+enum class Form { Nip1, Nip2, Nip3, NipB, VatR, VatZ, Vat21 };
+
+struct FormRecord {
+    std::size_t size;
+    std::vector<const Layout*> layouts;
+};
+
+inline FormRecord recordOf(Form form)
+{
+    switch (form) {
+    case Form::Nip1: return {nip::kRecordSize, {&nip::common_layout, &nip::personal_layout, &nip::nip1_layout}};
+    case Form::Nip2: return {nip::kRecordSize, {&nip::common_layout, &nip::nip2_layout}};
+    case Form::Nip3: return {nip::kRecordSize, {&nip::common_layout, &nip::personal_layout, &nip::nip3_layout}};
+    case Form::NipB: return {nipb::kRecordSize, {&nipb::layout}};
+    case Form::VatR: return {vatr::kRecordSize, {&vatr::layout}};
+    case Form::VatZ: return {vatz::kRecordSize, {&vatz::layout}};
+    case Form::Vat21: return {vat21::kRecordSize, {&vat21::layout}};
+    }
+    return {0, {}};
+}
+
+// Calls `fn` for every plain field (items of repeated fields and members of
+// blocks included), with its absolute offset.
+inline void forEachLeaf(const Field& f, const std::function<void(const Field&)>& fn)
+{
+    for (std::uint32_t k = 0; k < f.count; ++k) {
+        const Field item = f.item(k);
+        if (item.type != FieldType::Group) {
+            fn(item);
+            continue;
+        }
+        for (const Field& member : item.group->fields)
+            forEachLeaf(item / member, fn);
+    }
+}
+
+// ... and for every plain field of a form's record.
+inline void forEachLeaf(Form form, const std::function<void(const Field&)>& fn)
+{
+    for (const Layout* layout : recordOf(form).layouts)
+        for (const Field& top : layout->fields)
+            forEachLeaf(top, fn);
+}
+
+// Each page with its form and the consecutive spacing entries it steps over.
+struct PageSections {
+    PageId page;
+    Form form;
+    int firstEntry;
+    int lastEntry;
+};
+
+inline constexpr PageSections kAllPages[] = {
+    {PageId::Nip1_1, Form::Nip1, 0, 3}, {PageId::Nip1_2, Form::Nip1, 4, 10}, {PageId::Nip1_3, Form::Nip1, 11, 16},
+    {PageId::Nip1_4, Form::Nip1, 17, 19}, {PageId::Nip2_1, Form::Nip2, 0, 4}, {PageId::Nip2_2, Form::Nip2, 5, 9},
+    {PageId::Nip2_3, Form::Nip2, 10, 12}, {PageId::Nip2_4, Form::Nip2, 13, 16}, {PageId::NipD_1, Form::Nip2, 29, 34},
+    {PageId::NipD_2, Form::Nip2, 35, 38}, {PageId::Nip3_1, Form::Nip3, 0, 3}, {PageId::Nip3_2, Form::Nip3, 4, 8},
+    {PageId::NipB_1, Form::NipB, 33, 34}, {PageId::NipB_2, Form::NipB, 35, 35}, {PageId::VatR_1, Form::VatR, 0, 4},
+    {PageId::VatR_2, Form::VatR, 5, 10}, {PageId::VatRUe_1, Form::VatR, 11, 16}, {PageId::VatZ_1, Form::VatZ, 0, 4},
+    {PageId::Vat21_1, Form::Vat21, 0, 4}, {PageId::Vat21_2, Form::Vat21, 5, 5},
+};
 
 // Fills the address block; the telephone and fax only when asked.
 inline void fillAddress(Bytes rec, const Field& addr, bool withPhone)

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <optional>
 #include <set>
 #include <string>
@@ -16,84 +15,22 @@ using namespace layout_test;
 
 namespace {
 
-// Calls `fn` for every plain field (items of repeated fields and members of
-// blocks included), with its absolute offset.
-void forEachLeaf(const Field& f, const std::function<void(const Field&)>& fn)
-{
-    for (std::uint32_t k = 0; k < f.count; ++k) {
-        const Field item = f.item(k);
-        if (item.type != FieldType::Group) {
-            fn(item);
-            continue;
-        }
-        for (const Field& member : item.group->fields)
-            forEachLeaf(item / member, fn);
-    }
-}
-
 // A record with every field set so that every conditional item prints:
 // texts, valid dates, choices and flags 1, years 2004.
-void fillEverything(Bytes rec, const std::vector<const Layout*>& layouts)
-{
-    for (const Layout* layout : layouts)
-        for (const Field& top : layout->fields)
-            forEachLeaf(top, [&](const Field& f) {
-                switch (f.type) {
-                case FieldType::Str: setStr(rec, f, "TEXT"); break;
-                case FieldType::Date: setDate(rec, f, {2004, 5, 17}); break;
-                case FieldType::U8: setU8(rec, f, 1); break;
-                case FieldType::I32: setI32(rec, f, 2004); break;
-                default: break;
-                }
-            });
-}
-
-enum class Form { Nip1, Nip2, Nip3, NipB, VatR, VatZ, Vat21 };
-
-struct FormRecord {
-    std::size_t size;
-    std::vector<const Layout*> layouts;
-};
-
-FormRecord recordOf(Form form)
-{
-    switch (form) {
-    case Form::Nip1: return {nip::kRecordSize, {&nip::common_layout, &nip::personal_layout, &nip::nip1_layout}};
-    case Form::Nip2: return {nip::kRecordSize, {&nip::common_layout, &nip::nip2_layout}};
-    case Form::Nip3: return {nip::kRecordSize, {&nip::common_layout, &nip::personal_layout, &nip::nip3_layout}};
-    case Form::NipB: return {nipb::kRecordSize, {&nipb::layout}};
-    case Form::VatR: return {vatr::kRecordSize, {&vatr::layout}};
-    case Form::VatZ: return {vatz::kRecordSize, {&vatz::layout}};
-    case Form::Vat21: return {vat21::kRecordSize, {&vat21::layout}};
-    }
-    return {0, {}};
-}
-
 std::vector<std::uint8_t> filledRecord(Form form)
 {
-    const FormRecord r = recordOf(form);
-    auto rec = clearedRecord(r.size);
-    fillEverything(rec, r.layouts);
+    auto rec = clearedRecord(recordOf(form).size);
+    forEachLeaf(form, [&](const Field& f) {
+        switch (f.type) {
+        case FieldType::Str: setStr(rec, f, "TEXT"); break;
+        case FieldType::Date: setDate(rec, f, {2004, 5, 17}); break;
+        case FieldType::U8: setU8(rec, f, 1); break;
+        case FieldType::I32: setI32(rec, f, 2004); break;
+        default: break;
+        }
+    });
     return rec;
 }
-
-// Each page with the consecutive spacing entries it steps over.
-struct PageSections {
-    PageId page;
-    Form form;
-    int firstEntry;
-    int lastEntry;
-};
-
-const PageSections kAllPages[] = {
-    {PageId::Nip1_1, Form::Nip1, 0, 3}, {PageId::Nip1_2, Form::Nip1, 4, 10}, {PageId::Nip1_3, Form::Nip1, 11, 16},
-    {PageId::Nip1_4, Form::Nip1, 17, 19}, {PageId::Nip2_1, Form::Nip2, 0, 4}, {PageId::Nip2_2, Form::Nip2, 5, 9},
-    {PageId::Nip2_3, Form::Nip2, 10, 12}, {PageId::Nip2_4, Form::Nip2, 13, 16}, {PageId::NipD_1, Form::Nip2, 29, 34},
-    {PageId::NipD_2, Form::Nip2, 35, 38}, {PageId::Nip3_1, Form::Nip3, 0, 3}, {PageId::Nip3_2, Form::Nip3, 4, 8},
-    {PageId::NipB_1, Form::NipB, 33, 34}, {PageId::NipB_2, Form::NipB, 35, 35}, {PageId::VatR_1, Form::VatR, 0, 4},
-    {PageId::VatR_2, Form::VatR, 5, 10}, {PageId::VatRUe_1, Form::VatR, 11, 16}, {PageId::VatZ_1, Form::VatZ, 0, 4},
-    {PageId::Vat21_1, Form::Vat21, 0, 4}, {PageId::Vat21_2, Form::Vat21, 5, 5},
-};
 
 // The index of the first item that a calibrated spacing moved, after
 // checking that it moved that item and all after it by exactly `delta`

@@ -164,8 +164,8 @@ TEST(NipLayouts, PartnerEventCrossesAndDate)
         EXPECT_EQ(reasonCrosses, c.reasonBelowMm ? one(X(39), event + mm(*c.reasonBelowMm), "XX") : Items{});
         EXPECT_EQ(participationCrosses,
             c.participationCol ? one(X(*c.participationCol), event + mm(17), "XX") : Items{});
-        EXPECT_EQ(at(items, X(162), event + mm(8)),
-            c.printedDate ? one(X(162), event + mm(8), c.printedDate) : Items{});
+        EXPECT_EQ(at(items, X(160), event + mm(8)),
+            c.printedDate ? one(X(160), event + mm(8), c.printedDate) : Items{});
     }
 }
 
@@ -189,7 +189,7 @@ TEST(NipLayouts, Nip3FirstPageOfficeBoxIsEighteenMillimetresDownAndForeignPurpos
     EXPECT_EQ(at(items, X(20), changes), one(X(20), changes, "12, 14"));
     EXPECT_TRUE(at(items, X(62), changes).empty());
     EXPECT_EQ(at(items, X(120), changes), one(X(120), changes, "20"));
-    EXPECT_EQ(at(items, X(165), changes), one(X(165), changes, "0 5 - 0 7 - 2 0 0 6"));
+    EXPECT_EQ(at(items, X(160), changes), one(X(160), changes, "0 5 - 0 7 - 2 0 0 6"));
     EXPECT_EQ(at(items, X(70), changes + 25), one(X(70), changes + 25, "XX"));
 }
 

@@ -16,6 +16,8 @@
 
 #include <memory>
 
+Q_DECLARE_METATYPE(FormKind)
+
 namespace {
 
 constexpr int kDpi = 150;
@@ -88,34 +90,34 @@ private slots:
 
     void activationSetsBoxesCaptionAndPrinter_data()
     {
-        QTest::addColumn<int>("kind");
+        QTest::addColumn<FormKind>("kind");
         QTest::addColumn<int>("detail"); // NIP-D sheets or the VAT-R/UE flag
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QStringList>("boxes"); // "+" ticked, "!" disabled
         QTest::addColumn<int>("groupWidth");
         const QString p = "7 Kowalski Jan ";
-        QTest::newRow("NIP-1") << 1 << 0 << p + "Wydruk formularza NIP-1"
+        QTest::newRow("NIP-1") << FormKind::Nip1 << 0 << p + "Wydruk formularza NIP-1"
                                << QStringList{"NIP-1 1/4+", "NIP-1 2/4+", "NIP-1 3/4+", "NIP-1 4/4+"} << 140;
         QTest::newRow("NIP-2 without NIP-D")
-            << 2 << 0 << p + "Wydruk formularza NIP-2"
+            << FormKind::Nip2 << 0 << p + "Wydruk formularza NIP-2"
             << QStringList{"NIP-2 1/4+", "NIP-2 2/4+", "NIP-2 3/4+", "NIP-2 4/4+", "NIP-D  1/2!", "NIP-D  2/2!"}
             << 275;
         QTest::newRow("NIP-2 with NIP-D")
-            << 2 << 1 << p + "Wydruk formularza NIP-2"
+            << FormKind::Nip2 << 1 << p + "Wydruk formularza NIP-2"
             << QStringList{"NIP-2 1/4+", "NIP-2 2/4+", "NIP-2 3/4+", "NIP-2 4/4+", "NIP-D  1/2+", "NIP-D  2/2+"}
             << 275;
-        QTest::newRow("VAT-R") << 10 << 0 << "Wydruk formularza VAT-R" << QStringList{"VAT-R 1/2+", "VAT-R 2/2+"}
+        QTest::newRow("VAT-R") << FormKind::VatR << 0 << "Wydruk formularza VAT-R" << QStringList{"VAT-R 1/2+", "VAT-R 2/2+"}
                                << 140;
-        QTest::newRow("VAT-R with VAT-R/UE") << 10 << 1 << "Wydruk formularza VAT-R"
+        QTest::newRow("VAT-R with VAT-R/UE") << FormKind::VatR << 1 << "Wydruk formularza VAT-R"
                                              << QStringList{"VAT-R 1/2+", "VAT-R 2/2+", "VAT-R/UE 1/1+"} << 140;
     }
     void activationSetsBoxesCaptionAndPrinter()
     {
-        QFETCH(int, kind);
+        QFETCH(FormKind, kind);
         QFETCH(int, detail);
-        putInBuffer(KindRejfor, nipRecord(kind, detail));
+        putInBuffer(KindRejfor, nipRecord(int(kind), detail));
         putInBuffer(KindVatr, vatRRecord(detail));
-        dialog->form_kind = static_cast<std::uint8_t>(kind);
+        dialog->form_kind = kind;
         dialog->prefixCaption("7 Kowalski Jan ");
         dialog->FormActivate();
         QTEST(dialog->windowTitle(), "caption");
@@ -178,7 +180,7 @@ private slots:
         QFETCH(int, sheets);
         QFETCH(QStringList, prompts);
         putInBuffer(KindRejfor, nipRecord(2, sheets));
-        dialog->form_kind = 2;
+        dialog->form_kind = FormKind::Nip2;
         dialog->FormActivate();
         env->messages.answers.assign(std::size_t(prompts.size()), true);
         dialog->kl_drukClick();
@@ -275,20 +277,20 @@ private slots:
     {
         QStringList opened;
         dialog->runCalibrationDialog = [&](QDialog& d) { opened << d.metaObject()->className(); };
-        for (const int kind : {1, 4, 10, 12}) {
-            dialog->form_kind = static_cast<std::uint8_t>(kind);
+        for (const PrintForm& form : printForms()) {
+            dialog->form_kind = form.kind;
             dialog->kl_margClick();
             dialog->kl_odstClick();
         }
         const QStringList nip = {"Tf_zg_marg", "Tf_zg_ods"};
         const QStringList vat = {"Tf_zg_margv", "Tf_zg_odsv"};
-        QCOMPARE(opened, nip + nip + vat + vat);
+        QCOMPARE(opened, nip + nip + nip + nip + vat + vat + vat); // NIP-1, -2, -3, -B, VAT-R, -Z, -21
     }
 
     void showingPreparesTheDialogAndEscapeCancels()
     {
         putInBuffer(KindVatz, std::vector<std::uint8_t>(vatz::kRecordSize, 0));
-        dialog->form_kind = 11;
+        dialog->form_kind = FormKind::VatZ;
         dialog->show();
         QCOMPARE(visibleBoxes(*dialog), QStringList{"VAT-Z 1/1+"});
         QTest::keyClick(dialog.get(), Qt::Key_Escape);

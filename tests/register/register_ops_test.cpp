@@ -1,5 +1,7 @@
 #include "common/file_io.h"
 #include "common/io_error.h"
+#include "records/ledger_record.h"
+#include "records/vat_records.h"
 #include "register/record_files.h"
 #include "register/register_ops.h"
 #include "register/register_state.h"
@@ -43,7 +45,7 @@ TEST_F(RegisterTest, FirstFreeAccountWalksFreeRecordsAndReportsFileErrors)
     makeFile(KindNipb, 4);
     ioFaults().failReadAfterBytes = 922 + 100;
     EXPECT_EQ(FirstFreeAccount(KindNipb, messages), std::nullopt);
-    EXPECT_EQ(messages.texts(), (Texts{"Brak zbioru z danymi vat21.Rdx", "Błąd we/wy nr 5 zbioru nipb.Rdx"}));
+    EXPECT_EQ(messages.texts(), (Texts{"Brak zbioru z danymi vat21.Rdx", "Błąd we/wy nr 31 zbioru nipb.Rdx"}));
 }
 
 TEST_F(RegisterTest, CheckNewAccountRefusals)
@@ -58,7 +60,7 @@ TEST_F(RegisterTest, CheckNewAccountRefusals)
     } cases[] = {
         {"0", "Nr konta musi być liczbą dodatnią"},
         {"-5", "Nr konta musi być liczbą dodatnią"},
-        {"4", "Za duży nr konta"},
+        {"4", "Za duży nr konta"}, // no ledger file: the record file's end is the limit
         {"2", "Konto jest już w zbiorze"},
         {"", "'' to niepoprawny symbol konta"},
         {" 1a ", "'1a' to niepoprawny symbol konta"},
@@ -68,10 +70,52 @@ TEST_F(RegisterTest, CheckNewAccountRefusals)
         EXPECT_FALSE(CheckNewAccount(KindRejfor, c.typed, messages)) << c.typed;
         EXPECT_EQ(messages.texts(), Texts{c.message}) << c.typed;
     }
-    save(KindRejfor, "9"); // records 4 to 8 become gaps, which are not free
+}
+
+TEST_F(RegisterTest, CheckNewAccountReachesEveryTaxpayerOfTheLedger)
+{
+    // VAT-21 and VAT-Z records come into being only through "nowy": an office
+    // must be able to number them past the four records of a new file.
+    makeFile(KindVat21, 4);
+    writeBytes("konta200.Rdx", std::vector<unsigned char>(12 * ledger::kRecordSize, 0x55));
+    const struct {
+        const char* typed;
+        const char* message; // nullptr: accepted
+    } cases[] = {
+        {"4", nullptr},
+        {"011", nullptr},
+        {"12", "Za duży nr konta"},
+        {"0", "Nr konta musi być liczbą dodatnią"},
+    };
+    for (const auto& c : cases) {
+        messages.shown.clear();
+        EXPECT_EQ(CheckNewAccount(KindVat21, c.typed, messages), c.message == nullptr) << c.typed;
+        EXPECT_EQ(messages.texts(), c.message ? Texts{c.message} : Texts{}) << c.typed;
+    }
+
+    // The claimed record is a free record under the new account; saving it
+    // grows the file, and the records in between become gaps.
+    ASSERT_TRUE(CheckNewAccount(KindVat21, "9", messages));
+    std::vector<unsigned char> expected(vat21::kRecordSize);
+    ClearRecordBytes(expected);
+    setStr(expected, nip::account_no, "009");
+    EXPECT_TRUE(std::ranges::equal(recordBuffer(KindVat21), expected));
+    EXPECT_EQ(registerState().currentAccount, "009");
+    ASSERT_TRUE(WriteRecord(KindVat21));
+    EXPECT_EQ(fileBytes("vat21.Rdx").size(), 10u * vat21::kRecordSize);
+
+    // A gap is free, a saved record is not, and the file's size still counts
+    // where the ledger is shorter.
     messages.shown.clear();
-    EXPECT_FALSE(CheckNewAccount(KindRejfor, "5", messages));
+    EXPECT_TRUE(CheckNewAccount(KindVat21, "5", messages));
+    EXPECT_EQ(getStr(recordBuffer(KindVat21), nip::account_no), "005");
+    EXPECT_FALSE(CheckNewAccount(KindVat21, "9", messages));
     EXPECT_EQ(messages.texts(), Texts{"Konto jest już w zbiorze"});
+    writeBytes("konta200.Rdx", std::vector<unsigned char>(3 * ledger::kRecordSize, 0));
+    EXPECT_TRUE(CheckNewAccount(KindVat21, "6", messages));
+    messages.shown.clear();
+    EXPECT_FALSE(CheckNewAccount(KindVat21, "10", messages));
+    EXPECT_EQ(messages.texts(), Texts{"Za duży nr konta"});
 }
 
 TEST_F(RegisterTest, CheckNewAccountClaimsPaddedAccount)

@@ -58,23 +58,41 @@ void officeChange(PageWriter& w, ConstBytes rec, const Field& changed, const Fie
         w.plain(30, rec, prevOffice);
 }
 
-void bankAccount(PageWriter& w, ConstBytes rec, const Field& account)
+namespace {
+
+void holderAndClosing(PageWriter& w, ConstBytes rec, const Field& account)
 {
-    w.plain(30, rec, account / bank_block::bank_name);
-    w.plain(133, rec, account / bank_block::number);
-    w.step(9);
     w.plain(50, rec, account / bank_block::holder);
     if (getU8(rec, account / bank_block::closed) == 1)
         w.cross(190);
 }
 
-void bankAccounts(PageWriter& w, ConstBytes rec, std::initializer_list<Field> accounts)
+} // namespace
+
+void bankAccount(PageWriter& w, ConstBytes rec, const Field& account)
+{
+    w.plain(30, rec, account / bank_block::bank_name);
+    w.step(9);
+    w.plain(50, rec, account / bank_block::number);
+    w.step(9);
+    holderAndClosing(w, rec, account);
+}
+
+void nipBBankAccount(PageWriter& w, ConstBytes rec, const Field& account)
+{
+    w.plain(30, rec, account / bank_block::bank_name);
+    w.plain(133, rec, account / bank_block::number);
+    w.step(9);
+    holderAndClosing(w, rec, account);
+}
+
+void bankAccounts(PageWriter& w, ConstBytes rec, std::initializer_list<Field> accounts, BankAccountRows rows)
 {
     bool first = true;
     for (const Field& account : accounts) {
         if (!first)
             w.step(9);
-        bankAccount(w, rec, account);
+        rows(w, rec, account);
         first = false;
     }
 }

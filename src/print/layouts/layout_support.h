@@ -51,11 +51,18 @@ void periodIfSet(PageWriter& w, int col, ConstBytes rec, const Field& period, co
 void officeChange(PageWriter& w, ConstBytes rec, const Field& changed, const Field& prevOffice, int changedCol,
                   std::optional<int> unchangedCol);
 
-// One bank account: bank name and number; +9 mm; holder and the closing
-// cross.
+// One bank account, as the pages laid out here print it: bank name; +9 mm;
+// number; +9 mm; holder and the closing cross. A full number beside a full
+// bank name or holder would run off the sheet.
 void bankAccount(PageWriter& w, ConstBytes rec, const Field& account);
+// One bank account row of the NIP-B sheet: bank name and number; +9 mm;
+// holder and the closing cross.
+void nipBBankAccount(PageWriter& w, ConstBytes rec, const Field& account);
+
+using BankAccountRows = void (*)(PageWriter& w, ConstBytes rec, const Field& account);
 // Several accounts, +9 mm between two of them.
-void bankAccounts(PageWriter& w, ConstBytes rec, std::initializer_list<Field> accounts);
+void bankAccounts(PageWriter& w, ConstBytes rec, std::initializer_list<Field> accounts,
+                  BankAccountRows rows = bankAccount);
 
 struct DeclarantFields {
     Field firstName;
@@ -67,7 +74,10 @@ struct DeclarantColumns {
     int dateStepMm;
     int dateCol;
 };
-inline constexpr DeclarantColumns kNipDeclarant{110, 17, 40};
+// The NIP-D sheet's columns; the other NIP pages are laid out here, with
+// room for a full surname.
+inline constexpr DeclarantColumns kNipDDeclarant{110, 17, 40};
+inline constexpr DeclarantColumns kNipDeclarant{100, 17, 40};
 inline constexpr DeclarantColumns kVatDeclarant{100, 9, 45};
 
 // The person who signs: first name and surname; the fill date below them.

@@ -27,7 +27,7 @@ void nip3Page1(PageWriter& w, ConstBytes rec)
     w.plain(20, rec, nip::nip3_change1_items);
     dateIfSet(w, 62, rec, nip::nip3_change1_date);
     w.plain(120, rec, nip::nip3_change2_items);
-    dateIfSet(w, 165, rec, nip::nip3_change2_date);
+    dateIfSet(w, 160, rec, nip::nip3_change2_date); // a spaced date ends on the sheet from 160
     w.section(3); // B.2-B.3
     foreignIdRows(w, rec, 70);
 }

@@ -23,7 +23,7 @@ void nipBPage1(PageWriter& w, ConstBytes rec)
     w.plain(110, rec, nipb::id_no);
     w.section(34); // B/A.1-B
     const Field& b = nipb::banks;
-    bankAccounts(w, rec, {b.item(0), b.item(1), b.item(2), b.item(3), b.item(4), b.item(5)});
+    bankAccounts(w, rec, {b.item(0), b.item(1), b.item(2), b.item(3), b.item(4), b.item(5)}, nipBBankAccount);
 }
 
 void nipBPage2(PageWriter& w, ConstBytes rec)

@@ -24,8 +24,9 @@ void partnerEvent(PageWriter& w, ConstBytes rec, const Field& p)
 {
     namespace e = partner_entry;
     choiceCross(w, getU8(rec, p / e::reason), {{1, 39}, {2, 39, 5}, {3, 39, 10}});
+    // A spaced date is 19 characters wide: from 160 it ends on the sheet.
     if (getDate(rec, p / e::date).month != 0)
-        w.date(162, rec, p / e::date, 8);
+        w.date(160, rec, p / e::date, 8);
     w.step(17);
     choiceCross(w, getU8(rec, p / e::participation), {{1, 23}, {2, 80}, {3, 110}, {4, 178}});
 }
@@ -81,7 +82,7 @@ void nipDPage2(PageWriter& w, ConstBytes rec, int sheet)
     w.section(37); // D/B.3.1-B.3.2
     partnerAddress(w, rec, partner(p + 2));
     w.section(38); // D/B.3.2-C
-    declarant(w, rec, kNipRecordDeclarant, kNipDeclarant);
+    declarant(w, rec, kNipRecordDeclarant, kNipDDeclarant);
 }
 
 } // namespace page_layout

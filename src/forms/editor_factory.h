@@ -1,0 +1,10 @@
+#pragma once
+#include "forms/form_table.h"
+
+#include <memory>
+
+class EditorDialog;
+class QWidget;
+
+// The editor of a form; null for a form whose editor is not there.
+std::unique_ptr<EditorDialog> newEditor(Form form, QWidget* parent);

@@ -1,0 +1,318 @@
+// The main window's commands, all of them: every action with its caption
+// and category, its place in the menu bar, on the toolbars and in the
+// pop-up menu, and what it runs. A command is known by what it opens (its
+// choosing dialog's class and caption), so a button wired to the wrong
+// command shows.
+#include "app/Tf_pomoc.h"
+#include "app/Tf_rejfor_gl.h"
+#include "command_script.h"
+#include "records/nip_record.h"
+#include "records/vat_records.h"
+#include "register/record_files.h"
+#include "sample_ledger.h"
+#include "support/ui_test_environment.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QtTest>
+
+#include <functional>
+
+Q_DECLARE_METATYPE(FormKind)
+
+namespace {
+
+const QString kNotYet = " nie jest jeszcze dostępny w tej wersji programu.";
+
+// Each command: its category, caption and what it opens when the operator
+// cancels its choosing dialog.
+struct Command {
+    const char* name;
+    const char* category;
+    const char* caption;
+    const char* opens;
+};
+const Command kCommands[] = {
+    {"a_pkpir", "NIP-1", "z &PKPiR", "Tf_szuk_pod Zgłoszenie NIP-1 na podstawie danych z systemu PKPiR"},
+    {"a_nowy", "NIP-1", "&nowy", "Tf_nowy_nip Zgłoszenie NIP-1"},
+    {"a_aktualiz", "NIP-1", "&aktualizacja", "Tf_szuk_nip Aktualizacja danych zgłoszenia NIP-1"},
+    {"a_wydr1", "NIP-1", "&wydruk", "Tf_szuk_nip Wydruk zgłoszenia NIP-1"},
+    {"a_pkpir2", "NIP-2", "z &PKPiR", "Tf_szuk_pod Zgłoszenie NIP-2 na podstawie danych z systemu PKPiR"},
+    {"a_nowy2", "NIP-2", "&nowy", "Tf_nowy_nip Zgłoszenie NIP-2"},
+    {"a_aktualiz2", "NIP-2", "&aktualizacja", "Tf_szuk_nip Aktualizacja danych zgłoszenia NIP-2"},
+    {"a_wydr2", "NIP-2", "&wydruk", "Tf_szuk_nip Wydruk zgłoszenia NIP-2"},
+    {"a_nip3n", "NIP-3", "&nowy", "Tf_nowy_nip Zgłoszenie NIP-3"},
+    {"a_nip3a", "NIP-3", "&aktualizacja", "Tf_szuk_nip Aktualizacja danych zgłoszenia NIP-3"},
+    {"a_nip3w", "NIP-3", "&wydruk", "Tf_szuk_nip Wydruk zgłoszenia NIP-3"},
+    {"a_vatrpkp", "VAT-R", "z &PKPiR", "Tf_szuk_pod Zgłoszenie VAT-R na podstawie danych z systemu PKPiR"},
+    {"a_vatrn", "VAT-R", "&nowy", "Tf_nowy_nip Zgłoszenie VAT-R"},
+    {"Aa_vatra", "VAT-R", "&aktualizacja", "Tf_szuk_nip Aktualizacja danych zgłoszenia VAT-R"},
+    {"a_vatrw", "VAT-R", "&wydruk", "Tf_szuk_nip Wydruk zgłoszenia VAT-R"},
+    {"a_vat21n", "VAT-21", "&nowy", "Tf_nowy_nip Zawiadomienie VAT-21"},
+    {"a_vat21a", "VAT-21", "&aktualizacja", "Tf_szuk_nip Aktualizacja danych zawiadomienia VAT-21"},
+    {"a_vat21w", "VAT-21", "&wydruk", "Tf_szuk_nip Wydruk zawiadomienia VAT-21"},
+    {"a_vatzn", "VAT-Z", "&nowy", "Tf_nowy_nip Zgłoszeenie VAT-Z"},
+    {"a_vatza", "VAT-Z", "&aktualizacja", "Tf_szuk_nip Aktualizacja danych zgłoszenia VAT-Z"},
+    {"a_vatzw", "VAT-Z", "&wydruk", "Tf_szuk_nip Wydruk zgłoszenia VAT-Z"},
+    {"a_nipbkp", "NIP-B", "z &PKPiR", "Tf_szuk_pod Informacja NIP-B na podstawie danych z systemu PKPiR"},
+    {"a_nipbn", "NIP-B", "&nowy", "Tf_nowy_nip Informacja NIP-B"},
+    {"a_nipba", "NIP-B", "&aktualizacja", "Tf_szuk_nip Aktualizacja danych zgłoszenia NIP-B"},
+    {"a_nipbw", "NIP-B", "&wydruk", "Tf_szuk_nip Wydruk informacji NIP-B"},
+    {"a_marg", "Ustawienia wydruku", "&Marginesy  formularze NIP", "Tf_zg_marg Marginesy wydruku zgłoszeń NIP"},
+    {"a_margv", "Ustawienia wydruku", "Marginesy  formularze &VAT", "Tf_zg_margv Marginesy wydruku zgłoszeń VAT"},
+    {"a_ods", "Ustawienia wydruku", "&Odstępy formularze NIP",
+     "Tf_zg_ods Odległości między częściami formularzy NIP"},
+    {"a_odsv", "Ustawienia wydruku", "Odstępy formularze &VAT",
+     "Tf_zg_odsv Odległości między częściami formularzy VAT"},
+    {"a_info", "", "O programie", "Tform_info O programie"},
+};
+
+} // namespace
+
+class CommandTableTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        env = std::make_unique<UiTestEnvironment<>>();
+        WriteSampleData(".", 20, 0);
+        window = std::make_unique<Tf_rejfor_gl>();
+        script = std::make_unique<CommandScript>();
+        script->cancelChoice = true;
+    }
+    void cleanup()
+    {
+        script.reset();
+        window.reset();
+        env.reset();
+    }
+
+    void everyCommandHasItsCaptionAndRunsItsCommand()
+    {
+        for (const Command& c : kCommands) {
+            QAction* action = window->findChild<QAction*>(c.name);
+            QVERIFY2(action, c.name);
+            QCOMPARE(action->text(), QString(c.caption));
+            QCOMPARE(action->property("category").toString(), QString(c.category));
+            QCOMPARE(opensOf([&] { action->trigger(); }), QString(c.opens));
+        }
+        QVERIFY(env->messages.shown.empty());
+    }
+
+    void generalCommandsOfTheMenuBar()
+    {
+        QAction* help = window->findChild<QAction*>("HelpContents1");
+        QCOMPARE(help->text(), QString("&Pomoc"));
+        QCOMPARE(help->property("category").toString(), QString("Help"));
+        QCOMPARE(help->shortcut(), QKeySequence(Qt::Key_F1));
+        help->trigger();
+        const auto* helpWindow = window->findChild<Tf_pomoc*>();
+        QVERIFY(helpWindow && helpWindow->isVisible());
+        QCOMPARE(window->findChild<QAction*>("a_koniec")->text(), QString("&Koniec"));
+        QVERIFY(script->opened.isEmpty());
+    }
+
+    void menuBarHoldsEveryCommandInItsPlace()
+    {
+        // "*" marks the default entry, drawn in bold; "|" a separator.
+        const QStringList expected = {
+            "NIP-&1: *a_pkpir a_nowy a_aktualiz | a_wydr1",
+            "NIP-&2: *a_pkpir2 a_nowy2 a_aktualiz2 | a_wydr2",
+            "NIP-&3: a_nip3n a_nip3a | a_nip3w",
+            "VAT-&R: a_vatrpkp a_vatrn Aa_vatra | a_vatrw",
+            "VA&T-21: a_vat21n a_vat21a | a_vat21w",
+            "VAT-&Z: a_vatzn a_vatza | a_vatzw",
+            "NIP-&B: *a_nipbkp a_nipbn a_nipba | a_nipbw",
+            "&Ustawienia wydruku: a_marg a_margv a_ods a_odsv",
+            "a_koniec",
+            "HelpContents1",
+            "a_info",
+        };
+        QStringList items;
+        for (QAction* item : window->menuBar()->actions()) {
+            if (!item->menu()) {
+                items << item->objectName();
+                continue;
+            }
+            QStringList entries;
+            for (QAction* entry : item->menu()->actions())
+                entries << (entry->isSeparator() ? "|"
+                                                 : (entry == item->menu()->defaultAction() ? "*" : "") +
+                                                       entry->objectName());
+            items << item->menu()->title() + ": " + entries.join(' ');
+        }
+        QCOMPARE(items, expected);
+    }
+
+    void toolbarsOfferTheirButtons_data()
+    {
+        QTest::addColumn<QString>("bar");
+        QTest::addColumn<QStringList>("buttons"); // caption|hint|command|how; "—" a separator
+        QTest::newRow("tb_gl") << "tb_gl"
+                               << QStringList{"nowy|NIP-1 nowy|a_nowy|action",
+                                              "z PKPiR|NIP-1 z PKPiR|a_pkpir|action",
+                                              "aktualizacja|NIP-1 aktualizacja|a_aktualiz|action",
+                                              "wydruk|NIP-1 wydruk|a_wydr1|action",
+                                              "—",
+                                              "nowy|NIP-2 nowy|a_nowy2|action",
+                                              "z PKPiR|NIP-2 z PKPiR|a_pkpir2|action",
+                                              "aktualizacja|NIP-2 aktualizacja|a_aktualiz2|action",
+                                              "wydruk|NIP-2 wydruk|a_wydr2|action"};
+        QTest::newRow("tb_gl1") << "tb_gl1"
+                                << QStringList{"     NIP-3        |NIP-3 nowy|a_nip3n|direct",
+                                               "NIP-3 akt.|NIP-3 aktualizacja|a_nip3a|direct",
+                                               "NIP-3 wydr|NIP-3 wydruk|a_nip3w|direct",
+                                               "—",
+                                               "VAT-R|VAT-R nowy|a_vatrn|direct",
+                                               "z PKPiR|VAT-R z PKPiR|a_vatrpkp|direct",
+                                               "VAT-R akt.|VAT-R aktualizacja danych|Aa_vatra|direct",
+                                               "VAT-R wydr|VAT-R wydruk|a_vatrw|direct"};
+        QTest::newRow("ToolBar1") << "ToolBar1"
+                                  << QStringList{"NIP-B nowy|NIP-B nowy|a_nipbn|action",
+                                                 "NIP-B z PKPiR|NIP-B z PKPiR|a_nipbkp|action",
+                                                 "NIP-B akt.|NIP-B akt.|a_nipba|action",
+                                                 "NIP-B wydruk|NIP-B wydruk|a_nipbw|action"};
+    }
+    void toolbarsOfferTheirButtons()
+    {
+        QFETCH(QString, bar);
+        auto* toolBar = window->findChild<QToolBar*>(bar);
+        QVERIFY(toolBar);
+        QStringList buttons;
+        for (QAction* item : toolBar->actions()) {
+            if (item->isSeparator()) {
+                buttons << "—";
+                continue;
+            }
+            auto* button = qobject_cast<QToolButton*>(toolBar->widgetForAction(item));
+            QVERIFY(button);
+            const QString command = commandOf([&] { button->click(); });
+            // A button bound to its action is disabled with it; one that
+            // runs the command itself is not.
+            QAction* action = window->findChild<QAction*>(command);
+            QVERIFY2(action, qPrintable(command));
+            action->setEnabled(false);
+            const bool followsAction = !button->isEnabled();
+            action->setEnabled(true);
+            buttons << QStringList{button->text(), button->toolTip(), command, followsAction ? "action" : "direct"}
+                           .join('|');
+        }
+        QTEST(buttons, "buttons");
+    }
+
+    void toolbarsStandOneBelowAnother()
+    {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        const auto* first = window->findChild<QToolBar*>("tb_gl");
+        const auto* second = window->findChild<QToolBar*>("tb_gl1");
+        const auto* third = window->findChild<QToolBar*>("ToolBar1");
+        QVERIFY(first->geometry().bottom() < second->geometry().top());
+        QVERIFY(second->geometry().bottom() < third->geometry().top());
+    }
+
+    void popupMenuRunsTheCommandsOfItsEntries()
+    {
+        const QStringList expected = {
+            "NIP-1 nowy|a_nowy", "NIP-1 z PKPiR|a_pkpir", "NIP-1 aktualizacja|a_aktualiz", "NIP-1 wydruk|a_wydr1",
+            "—",
+            "NIP-2 nowy|a_nowy2", "NIP-2 z PKPiR|a_pkpir2", "NIP-2 aktualizacja|a_aktualiz2", "NIP-2 wydruk|a_wydr2",
+            "—",
+            "NIP-B z PKPiR|a_nipbkp", "NIP-B aktualizacja|a_nipba", "NIP-B wydruk|a_nipbw",
+        };
+        QStringList entries;
+        for (QAction* entry : window->popm_gl->actions())
+            entries << (entry->isSeparator() ? "—" : entry->text() + "|" + commandOf([&] { entry->trigger(); }));
+        QCOMPARE(entries, expected);
+    }
+
+    void printCommandsNameTheRecordForTheirForm_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("formType");
+        QTest::addColumn<FormKind>("printKind");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("NIP-1 without a full name") << "a_wydr1" << int(KindRejfor) << 1 << FormKind::Nip1
+                                                   << "002 KOWAL JAN Wydruk formularza NIP-1";
+        QTest::newRow("NIP-2") << "a_wydr2" << int(KindRejfor) << 2 << FormKind::Nip2
+                               << "002 PIEKARNIA SP. J. Wydruk formularza NIP-2";
+        QTest::newRow("NIP-3") << "a_nip3w" << int(KindRejfor) << 3 << FormKind::Nip3
+                               << "002 KOWAL JAN Wydruk formularza NIP-3";
+        QTest::newRow("NIP-B") << "a_nipbw" << int(KindNipb) << 0 << FormKind::NipB
+                               << "002 NOWAK ADAM Wydruk formularza NIP-B";
+        QTest::newRow("VAT-R") << "a_vatrw" << int(KindVatr) << 0 << FormKind::VatR << "Wydruk formularza VAT-R";
+        QTest::newRow("VAT-Z") << "a_vatzw" << int(KindVatz) << 0 << FormKind::VatZ << "Wydruk formularza VAT-Z";
+        QTest::newRow("VAT-21") << "a_vat21w" << int(KindVat21) << 0 << FormKind::Vat21
+                                << "Wydruk formularza VAT-21";
+    }
+    void printCommandsNameTheRecordForTheirForm()
+    {
+        QFETCH(QString, command);
+        QFETCH(int, kind);
+        QFETCH(int, formType);
+        RecordFileBuilder file(kind, 4);
+        Bytes rec = file.inUse(2, "002", static_cast<std::uint8_t>(formType));
+        if (kind == KindRejfor) {
+            setStr(rec, nip::full_name, formType == 2 ? "PIEKARNIA SP. J." : "");
+            setStr(rec, nip::surname, "KOWAL");
+            setStr(rec, nip::first_name, "JAN");
+        } else if (kind == KindNipb) {
+            setStr(rec, nipb::name, "NOWAK");
+            setStr(rec, nipb::first_name, "ADAM");
+        }
+        file.save();
+        script->cancelChoice = false;
+        script->chooseAccount = "2";
+        window->findChild<QAction*>(command)->trigger();
+        QCOMPARE(script->opened, (QStringList{"Tf_szuk_nip", "Tf_wydr"}));
+        QTEST(script->titles[1], "caption");
+        QTEST(script->printKind, "printKind");
+        QVERIFY(env->messages.shown.empty());
+    }
+
+    void aFormWithoutItsEditorSaysSoAfterTheChoiceAndWritesNothing()
+    {
+        RecordFileBuilder file(KindRejfor, 4);
+        file.inUse(2, "002", 2);
+        file.save();
+        const auto before = fileBytes("REJFOR.Rdx");
+        script->cancelChoice = false;
+        script->chooseAccount = "2";
+        for (const char* command : {"a_pkpir2", "a_nowy2", "a_aktualiz2"})
+            window->findChild<QAction*>(command)->trigger();
+        QCOMPARE(script->opened, (QStringList{"Tf_szuk_pod", "Tf_nowy_nip", "Tf_szuk_nip"}));
+        QCOMPARE(env->messages.texts(), std::vector<std::string>(3, ("Formularz NIP-2" + kNotYet).toStdString()));
+        QCOMPARE(fileBytes("REJFOR.Rdx"), before);
+    }
+
+private:
+    // What a click opens, cleared before it.
+    QString opensOf(const std::function<void()>& click)
+    {
+        script->opened.clear();
+        script->titles.clear();
+        click();
+        return script->seen();
+    }
+
+    // The command (action name) that a click runs, known by what it opens.
+    QString commandOf(const std::function<void()>& click)
+    {
+        const QString opens = opensOf(click);
+        for (const Command& c : kCommands)
+            if (opens == c.opens)
+                return c.name;
+        return "?" + opens;
+    }
+
+    std::unique_ptr<UiTestEnvironment<>> env;
+    std::unique_ptr<Tf_rejfor_gl> window;
+    std::unique_ptr<CommandScript> script;
+};
+
+QTEST_MAIN(CommandTableTest)
+#include "command_table_test.moc"

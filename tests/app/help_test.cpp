@@ -1,0 +1,191 @@
+// Help from every window: F1 and "&Pomoc" open the help window at the
+// window's topic, and a help window opened from a modal dialog can be
+// read, scrolled and closed while the dialog stays open. The dialogs are
+// shown modal here, and the help window is worked through the window
+// system, which drops what a modal dialog blocks.
+#include "app/Tf_pomoc.h"
+#include "app/Tf_rejfor_gl.h"
+#include "common/StringGrid.h"
+#include "common/modal_result.h"
+#include "common/modal_runner.h"
+#include "forms/Tpdlg_nip1.h"
+#include "ledger/Tf_szuk_pod.h"
+#include "print/Tf_wydr.h"
+#include "print/Tf_zg_marg.h"
+#include "print/Tf_zg_odsv.h"
+#include "register/Tf_nowy_nip.h"
+#include "register/Tf_szuk_nip.h"
+#include "sample_ledger.h"
+#include "support/ui_test_environment.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QtTest>
+
+#include <functional>
+#include <map>
+#include <memory>
+
+namespace {
+
+// The headings of the help text that stand in the window, top first.
+QStringList visibleHeadings(const Tf_pomoc& help)
+{
+    QStringList headings;
+    const int height = help.tb_tekst->viewport()->height();
+    for (QTextBlock block = help.tb_tekst->document()->begin(); block.isValid(); block = block.next()) {
+        if (block.blockFormat().headingLevel() == 0)
+            continue;
+        const QRect at = help.tb_tekst->cursorRect(QTextCursor(block));
+        if (at.top() >= 0 && at.top() < height)
+            headings << block.text();
+    }
+    return headings;
+}
+
+// The help window on screen, whoever owns it.
+Tf_pomoc* shownHelp()
+{
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* help = qobject_cast<Tf_pomoc*>(top); help && help->isVisible())
+            return help;
+    return nullptr;
+}
+
+void showModal(QDialog& dialog)
+{
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+}
+
+std::unique_ptr<QDialog> makeDialog(const QString& name, QWidget* owner)
+{
+    const std::map<QString, std::function<QDialog*()>> factories = {
+        {"Tf_szuk_pod", [&] { return new Tf_szuk_pod(nullptr, owner); }},
+        {"Tf_szuk_nip", [&] { return new Tf_szuk_nip(nullptr, owner); }},
+        {"Tf_nowy_nip", [&] { return new Tf_nowy_nip(owner); }},
+        {"Tf_wydr", [&] { return new Tf_wydr(owner); }},
+        {"Tf_zg_marg", [&] { return new Tf_zg_marg(owner); }},
+        {"Tf_zg_odsv", [&] { return new Tf_zg_odsv(owner); }},
+        {"Tpdlg_nip1", [&] { return new Tpdlg_nip1(owner); }},
+    };
+    return std::unique_ptr<QDialog>(factories.at(name)());
+}
+
+} // namespace
+
+class HelpTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        env = std::make_unique<UiTestEnvironment<>>();
+        WriteSampleData(".", 20, 0);
+        window = std::make_unique<Tf_rejfor_gl>();
+        window->show();
+    }
+    void cleanup()
+    {
+        setModalRunner({});
+        window.reset();
+        env.reset();
+    }
+
+    void f1InTheRecordListOpensHelpThatClosesWhileTheListStaysOpen()
+    {
+        bool reached = false;
+        setModalRunner([&](QDialog& dialog) {
+            auto* list = qobject_cast<Tf_szuk_nip*>(&dialog);
+            if (!list)
+                return kModalCancel;
+            showModal(*list);
+            QTest::keyClick(list->sg_kon, Qt::Key_F1);
+            helpWorksBeside(*list, "Wybór zgłoszenia z listy", Qt::Key_PageUp);
+            list->hide();
+            reached = true;
+            return kModalCancel;
+        });
+        window->findChild<QAction*>("a_aktualiz")->trigger();
+        QVERIFY(reached);
+        QVERIFY(env->messages.shown.empty());
+    }
+
+    void pomocInTheEditorOpensHelpThatClosesWhileTheEditorStaysOpen()
+    {
+        bool reached = false;
+        setModalRunner([&](QDialog& dialog) {
+            if (auto* choose = qobject_cast<Tf_nowy_nip*>(&dialog)) {
+                choose->FormActivate();
+                choose->kl_wolneClick();
+                choose->kl_okClick();
+                return choose->result();
+            }
+            auto* editor = qobject_cast<Tpdlg_nip1*>(&dialog);
+            if (!editor)
+                return kModalCancel;
+            showModal(*editor);
+            editor->kl_pomoc->click();
+            helpWorksBeside(*editor, "Zgłoszenia NIP/VAT", Qt::Key_PageDown);
+            editor->hide();
+            reached = true;
+            return kModalCancel;
+        });
+        window->findChild<QAction*>("a_nowy")->trigger();
+        QVERIFY(reached);
+        QVERIFY(env->messages.shown.empty());
+    }
+
+    void f1OpensHelpAtTheDialogsTopic_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("heading"); // first heading in view
+        QTest::newRow("taxpayer search") << "Tf_szuk_pod" << "Zgłoszenie na podstawie danych z PKPiR";
+        QTest::newRow("record list") << "Tf_szuk_nip" << "Wybór zgłoszenia z listy";
+        QTest::newRow("new record") << "Tf_nowy_nip" << "Nowe zgłoszenie";
+        QTest::newRow("print dialog") << "Tf_wydr" << "Wydruk zgłoszenia";
+        QTest::newRow("margins") << "Tf_zg_marg" << "Ustawienia wydruku: marginesy i odstępy";
+        QTest::newRow("VAT spacings") << "Tf_zg_odsv" << "Ustawienia wydruku: marginesy i odstępy";
+        QTest::newRow("editor: the contents") << "Tpdlg_nip1" << "Zgłoszenia NIP/VAT";
+    }
+    void f1OpensHelpAtTheDialogsTopic()
+    {
+        QFETCH(QString, dialog);
+        QFETCH(QString, heading);
+        std::unique_ptr<QDialog> shown = makeDialog(dialog, window.get());
+        showModal(*shown);
+        QTest::keyClick(shown->focusWidget() ? shown->focusWidget() : shown.get(), Qt::Key_F1);
+        Tf_pomoc* help = shownHelp();
+        QVERIFY(help);
+        QCOMPARE(visibleHeadings(*help).value(0), heading);
+        QVERIFY(help->tb_tekst->toPlainText().contains("Klawiatura"));
+    }
+
+private:
+    // The help window of `dialog` is open at the topic, scrolls with `key`
+    // and closes by its button while the modal dialog stays open.
+    void helpWorksBeside(QDialog& dialog, const QString& heading, Qt::Key key)
+    {
+        Tf_pomoc* help = shownHelp();
+        QVERIFY(help);
+        QCOMPARE(visibleHeadings(*help).value(0), heading);
+        QScrollBar* scroll = help->tb_tekst->verticalScrollBar();
+        const int before = scroll->value();
+        help->tb_tekst->setFocus();
+        QTest::keyClick(help->windowHandle(), key);
+        QVERIFY(scroll->value() != before);
+        const QPoint close = help->kl_zamknij->mapTo(help, help->kl_zamknij->rect().center());
+        QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {}, close);
+        QVERIFY(!help->isVisible());
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(QApplication::activeModalWidget(), &dialog);
+    }
+
+    std::unique_ptr<UiTestEnvironment<>> env;
+    std::unique_ptr<Tf_rejfor_gl> window;
+};
+
+QTEST_MAIN(HelpTest)
+#include "help_test.moc"
