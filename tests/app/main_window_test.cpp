@@ -52,6 +52,7 @@ private slots:
         window.show();
         window.findChild<QAction*>("a_koniec")->trigger();
         QVERIFY(!window.isVisible());
+        QCOMPARE(env->messages.texts(), std::vector<std::string>{"Brak zbioru ze stawkami ryczałtu. Proszę założyć!"});
     }
 
 private:

@@ -210,6 +210,8 @@ private slots:
         env->messages.answers = {true, true, true, true};
         dialog->kl_drukClick();
         QCOMPARE(dialog->result(), kModalOk);
+        QCOMPARE(env->messages.texts(), (std::vector<std::string>{"Włóż druk NIP-1 1/4", "Włóż druk NIP-1 2/4",
+                                                                   "Włóż druk NIP-1 3/4", "Włóż druk NIP-1 4/4"}));
         // The last page printed was NIP-1 4/4, on an A4 sheet of 150 pixels an inch.
         QCOMPARE(dialog->scale_x, 5);
         QCOMPARE(dialog->scale_y, 5);

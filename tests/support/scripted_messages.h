@@ -6,9 +6,11 @@
 #include <vector>
 
 // A message seam for tests: every message the program shows is recorded;
-// confirmations are answered from a script. A test checks `shown` against
-// what it expected, so an unexpected message fails it, and `unanswered()`
-// tells of scripted answers no prompt consumed.
+// confirmations are answered from a script. Reading what was shown (its
+// size, an entry, a comparison, texts()) counts as the test having looked
+// at it; the user-interface test environment fails a test that leaves a
+// message nobody looked at, a scripted answer no prompt used, or a prompt
+// the script did not answer.
 class ScriptedMessages : public Messenger {
 public:
     struct Shown {
@@ -16,6 +18,32 @@ public:
         std::string text;
         std::string caption;
         bool operator==(const Shown&) const = default;
+    };
+
+    // The messages shown so far, in order.
+    class ShownList {
+    public:
+        std::size_t size() const { return look().size(); }
+        bool empty() const { return look().empty(); }
+        const Shown& operator[](std::size_t i) const { return look()[i]; }
+        const Shown& back() const { return look().back(); }
+        auto begin() const { return look().begin(); }
+        auto end() const { return look().end(); }
+        void clear() { items_.clear(), seen_ = 0; }
+        void push_back(Shown s) { items_.push_back(std::move(s)); }
+        friend bool operator==(const ShownList& a, const std::vector<Shown>& b) { return a.look() == b; }
+
+        // The first message the test has not looked at, or null.
+        const Shown* firstUnseen() const { return seen_ < items_.size() ? &items_[seen_] : nullptr; }
+
+    private:
+        const std::vector<Shown>& look() const
+        {
+            seen_ = items_.size();
+            return items_;
+        }
+        std::vector<Shown> items_;
+        mutable std::size_t seen_ = 0;
     };
 
     void inform(const std::string& text) override { shown.push_back({"inform", text, {}}); }
@@ -41,7 +69,7 @@ public:
     }
     std::size_t unanswered() const { return answers.size(); }
 
-    std::vector<Shown> shown;
+    ShownList shown;
     std::deque<bool> answers;
     bool unscripted = false; // a prompt came that the script did not answer
 };

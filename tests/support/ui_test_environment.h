@@ -3,16 +3,36 @@
 #include "support/scripted_messages.h"
 #include "support/temp_dir.h"
 
+#include <QTest>
+
+#include <string>
+
 // What a user-interface test runs in: a fresh working directory and
 // scripted message boxes in place of the real ones, both undone when the
-// environment goes. Made in a test's init() and dropped in its cleanup().
+// environment goes. Made in a test's init() and dropped in its cleanup(),
+// where it fails the test on a message box nothing expected: one the test
+// never looked at, a prompt the script did not answer, or a scripted answer
+// no prompt used.
 template <class Messages = ScriptedMessages>
 struct UiTestEnvironment {
     TempDir dir;
     Messages messages;
 
-    UiTestEnvironment() { UiMessages::install(&messages); }
-    ~UiTestEnvironment() { UiMessages::install(nullptr); }
+    UiTestEnvironment() : outside_(UiMessages::current()) { UiMessages::install(&messages); }
+    ~UiTestEnvironment()
+    {
+        UiMessages::install(&outside_);
+        if (const auto* unseen = messages.shown.firstUnseen())
+            fail("a message box nothing expected: " + unseen->text);
+        else if (messages.unscripted)
+            fail("a prompt the script did not answer");
+        else if (!messages.answers.empty())
+            fail("a scripted answer no prompt used");
+    }
     UiTestEnvironment(const UiTestEnvironment&) = delete;
     UiTestEnvironment& operator=(const UiTestEnvironment&) = delete;
+
+private:
+    Messenger& outside_;
+    static void fail(const std::string& why) { QTest::qFail(why.c_str(), __FILE__, __LINE__); }
 };
