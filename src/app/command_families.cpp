@@ -6,7 +6,6 @@
 #include "common/modal_runner.h"
 #include "common/polish_letters.h"
 #include "common/record_text.h"
-#include "common/ui_messages.h"
 #include "forms/EditorDialog.h"
 #include "forms/editor_factory.h"
 #include "ledger/Tf_szuk_pod.h"
@@ -38,12 +37,6 @@ void runEditor(const FormCommand& form, QWidget* owner, const std::string& accou
                const QString& caption, int mode)
 {
     std::unique_ptr<EditorDialog> editor = newEditor(form.form, owner);
-    // A form whose editor is still to come can be chosen and printed, not edited.
-    if (!editor) {
-        UiMessages::current().inform("Formularz " + std::string(form.info().name) +
-                                     " nie jest jeszcze dostępny w tej wersji programu.");
-        return;
-    }
     editor->prepare(account, name, caption.isEmpty() ? editor->windowTitle() : caption, mode);
     runModal(*editor);
 }

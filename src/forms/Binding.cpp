@@ -4,6 +4,7 @@
 #include "common/date_text.h"
 #include "common/text_routines.h"
 #include "common/record_text.h"
+#include "forms/CheckList.h"
 #include "forms/Memo.h"
 #include "forms/RadioGroup.h"
 #include "forms/UpDown.h"
@@ -158,11 +159,27 @@ void load(const Binding& b, ConstBytes rec)
     case Conv::Count:
         qobject_cast<UpDown*>(c)->setPosition(getU8(rec, f));
         break;
-    case Conv::MemoLines: {
+    case Conv::MemoLines:
+    case Conv::MemoFilledLines: {
         QStringList lines;
         for (std::uint32_t k = 0; k < f.count; ++k)
-            lines << fromRecordText(getStr(rec, f.item(k)));
+            if (const std::string line = getStr(rec, f.item(k)); b.conv == Conv::MemoLines || !line.empty())
+                lines << fromRecordText(line);
         qobject_cast<Memo*>(c)->setLines(lines);
+        break;
+    }
+    case Conv::ComboChoice:
+        if (const int item = getU8(rec, f); item > 0)
+            qobject_cast<QComboBox*>(c)->setCurrentIndex(item - 1);
+        break;
+    case Conv::Year:
+        if (const std::int32_t year = getI32(rec, f); year > 0)
+            setTextOf(c, std::to_string(year));
+        break;
+    case Conv::CheckList: {
+        auto* list = qobject_cast<CheckList*>(c);
+        for (std::uint32_t k = 0; k < f.count && k < static_cast<std::uint32_t>(list->count()); ++k)
+            list->setChecked(static_cast<int>(k), getU8(rec, f.item(k)) == kTicked);
         break;
     }
     }
@@ -223,11 +240,30 @@ void save(const Binding& b, Bytes rec)
         setU8(rec, f, static_cast<std::uint8_t>(isNumber && n > 0 ? std::min(n, 255) : 0));
         break;
     }
-    case Conv::MemoLines: {
+    case Conv::MemoLines:
+    case Conv::MemoFilledLines: {
         clearField(rec, f);
         const QStringList lines = qobject_cast<Memo*>(c)->lines();
         for (std::uint32_t k = 0; k < f.count && k < static_cast<std::uint32_t>(lines.size()); ++k)
             setStr(rec, f.item(k), toRecordText(lines[static_cast<int>(k)]));
+        break;
+    }
+    case Conv::ComboChoice: {
+        const auto* combo = qobject_cast<QComboBox*>(c);
+        setU8(rec, f, static_cast<std::uint8_t>(combo->findText(combo->currentText().trimmed()) + 1));
+        break;
+    }
+    case Conv::Year: {
+        bool isNumber = false;
+        const int year = fromRecordText(trimmed(textOf(c))).toInt(&isNumber);
+        setI32(rec, f, isNumber ? year : 0);
+        break;
+    }
+    case Conv::CheckList: {
+        const auto* list = qobject_cast<CheckList*>(c);
+        clearField(rec, f);
+        for (std::uint32_t k = 0; k < f.count && k < static_cast<std::uint32_t>(list->count()); ++k)
+            setU8(rec, f.item(k), list->isChecked(static_cast<int>(k)) ? kTicked : 0);
         break;
     }
     }
@@ -251,6 +287,12 @@ bool controlFitsConversion(const Binding& b)
     case Conv::Postcode:
     case Conv::Date:
         return isOneOf<QLineEdit, QComboBox>(b.control);
+    case Conv::ComboChoice:
+        return isOneOf<QComboBox>(b.control);
+    case Conv::Year:
+        return isOneOf<QLineEdit>(b.control);
+    case Conv::CheckList:
+        return isOneOf<CheckList>(b.control);
     case Conv::PickerDate:
         return isOneOf<QDateEdit>(b.control);
     case Conv::Choice:
@@ -264,6 +306,7 @@ bool controlFitsConversion(const Binding& b)
     case Conv::Count:
         return isOneOf<UpDown>(b.control);
     case Conv::MemoLines:
+    case Conv::MemoFilledLines:
         return isOneOf<Memo>(b.control);
     }
     return false;
@@ -278,13 +321,18 @@ BindingTable& operator+=(BindingTable& table, const BindingTable& more)
 void LoadBindings(const BindingTable& table, ConstBytes record)
 {
     for (const Binding& b : table)
-        if (controlFitsConversion(b))
+        if (controlFitsConversion(b) && b.isApplied())
             load(b, record);
 }
 
 void SaveBindings(const BindingTable& table, Bytes record)
 {
-    for (const Binding& b : table)
-        if (controlFitsConversion(b))
+    for (const Binding& b : table) {
+        if (!controlFitsConversion(b))
+            continue;
+        if (b.isApplied())
             save(b, record);
+        else if (b.otherwise == Otherwise::Zero)
+            clearField(record, b.field);
+    }
 }

@@ -2,6 +2,7 @@
 #include "common/field_layout.h"
 #include "common/record_access.h"
 
+#include <functional>
 #include <vector>
 
 class QObject;
@@ -24,16 +25,32 @@ enum class Conv {
     TriStateFlag,  // loads 1 as ticked and anything else as cleared; saves as TriState
     Count,         // up-down number; a blank or negative text stores 0
     MemoLines,     // memo lines into a repeated string field, one line per item
+    MemoFilledLines, // as MemoLines, but loading shows only the lines that hold text
+    ComboChoice,   // the item of a drop-down's trimmed text, index + 1 (0: no item); a stored 0 leaves the box
+    Year,          // a year edit into an i32; a stored year below 1 leaves the edit; a text that is no number stores 0
+    CheckList,     // a check list into a repeated flag field, one flag per option
 };
+
+// What saving writes into a field whose binding does not apply.
+enum class Otherwise { Keep, Zero };
 
 // One control bound to one record field. The control is a QLineEdit (a
 // masked edit included), QComboBox, Memo, RadioGroup, QButtonGroup,
-// QCheckBox, UpDown or QDateEdit, whichever the conversion reads.
+// QCheckBox, UpDown, QDateEdit or CheckList, whichever the conversion reads.
 struct Binding {
     QObject* control;
     Field field;
     Conv conv;
     int formType = 1; // NIP display: 1 and 3 group 3-3-2-2, 2 groups 3-2-2-3
+    // A field the form keeps only in some states of other controls (a
+    // period while its option says one applies): while `applies` says no,
+    // loading leaves the control as it is and saving writes `otherwise`.
+    // The controls it looks at come earlier in the table, so loading has
+    // set them already.
+    std::function<bool()> applies = {};
+    Otherwise otherwise = Otherwise::Keep;
+
+    bool isApplied() const { return !applies || applies(); }
 };
 
 using BindingTable = std::vector<Binding>;

@@ -32,27 +32,43 @@ void ApplyAccountingOfficeRule(int keeperIndex, QWidget* officeGroup, QLineEdit*
         officeName->setText(fromRecordText(cp1250::upper(app.officeLines[0] + " " + app.officeLines[1])));
 }
 
+RadioGroup* newAccountingKindGroup(QWidget* parent)
+{
+    return newRadioGroup(parent, "r_rodz_dok", "Rodzaj prowadzonej dokumentacji rachunkowej",
+                         {"Księgi rachunkowe", "Pod. Księga Przych. i Rozch.", "Inne ewidencje", "Nie jest prowadzona"},
+                         2, 1);
+}
+
+RadioGroup* newAccountingKeeperGroup(QWidget* parent)
+{
+    return newRadioGroup(parent, "r_prow_dok", "Prowadzenie dokumentacji rachunkowej",
+                         {"w biurze rachunkowym", "we własnym zakresie"}, 1, kInOffice);
+}
+
+QGroupBox* newAccountingOfficeGroup(QWidget* parent, const QString& caption, QLineEdit*& officeNip,
+                                    QLineEdit*& officeName)
+{
+    QGroupBox* g = newGroup(parent, "g_brach", caption);
+    officeNip = newEdit(g, "nr_nip_br", storedLength(nip::office_nip));
+    officeName = newEdit(g, "z_nazwa_br", storedLength(nip::office_name));
+    auto* office = new QGridLayout(g);
+    office->setVerticalSpacing(1);
+    placeBelowCaption(office, 0, 0, newCaption(g, "Numer NIP", officeNip, "e_nip_br"), officeNip);
+    placeBelowCaption(office, 0, 1, newCaption(g, "Nazwa pełna lub nazwisko i imię", officeName, "e_nazwa_br"),
+                      officeName);
+    office->setColumnStretch(0, 1);
+    office->setColumnStretch(1, 3);
+    return g;
+}
+
 Tfr_dok_rach::Tfr_dok_rach(QWidget* parent) : EntryFrame(parent)
 {
     setObjectName("fr_dok_rach");
-    r_rodz_dok = newRadioGroup(this, "r_rodz_dok", "Rodzaj prowadzonej dokumentacji rachunkowej",
-                               {"Księgi rachunkowe", "Pod. Księga Przych. i Rozch.", "Inne ewidencje",
-                                "Nie jest prowadzona"},
-                               2, 1);
-    r_prow_dok = newRadioGroup(this, "r_prow_dok", "Prowadzenie dokumentacji rachunkowej",
-                               {"w biurze rachunkowym", "we własnym zakresie"}, 1, kInOffice);
-    g_brach = newGroup(this, "g_brach",
-                       "C.6.2. BIURO RACHUNKOWE (lub inny podmiot prowadzący dokumentację rachunkową składającego)");
-    nr_nip_br = newEdit(g_brach, "nr_nip_br", storedLength(nip::office_nip));
-    z_nazwa_br = newEdit(g_brach, "z_nazwa_br", storedLength(nip::office_name));
-
-    auto* office = new QGridLayout(g_brach);
-    office->setVerticalSpacing(1);
-    placeBelowCaption(office, 0, 0, newCaption(g_brach, "Numer NIP", nr_nip_br, "e_nip_br"), nr_nip_br);
-    placeBelowCaption(office, 0, 1, newCaption(g_brach, "Nazwa pełna lub nazwisko i imię", z_nazwa_br, "e_nazwa_br"),
-                      z_nazwa_br);
-    office->setColumnStretch(0, 1);
-    office->setColumnStretch(1, 3);
+    r_rodz_dok = newAccountingKindGroup(this);
+    r_prow_dok = newAccountingKeeperGroup(this);
+    g_brach = newAccountingOfficeGroup(
+        this, "C.6.2. BIURO RACHUNKOWE (lub inny podmiot prowadzący dokumentację rachunkową składającego)", nr_nip_br,
+        z_nazwa_br);
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);

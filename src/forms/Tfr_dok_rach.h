@@ -39,6 +39,14 @@ protected:
     void FrameEnter() override;
 };
 
+// The documentation's kind and keeper groups and the accounting office's
+// group of two boxes, with the frame's captions, items and defaults, for an
+// editor that lays them out on its own pages.
+RadioGroup* newAccountingKindGroup(QWidget* parent);
+RadioGroup* newAccountingKeeperGroup(QWidget* parent);
+QGroupBox* newAccountingOfficeGroup(QWidget* parent, const QString& caption, QLineEdit*& officeNip,
+                                    QLineEdit*& officeName);
+
 // The accounting-office rule over any office group: for keeper option 0
 // ("w biurze rachunkowym") the group is shown and its empty boxes get this
 // office's own NIP and name; otherwise the group is hidden, keeping its text.

@@ -1,7 +1,6 @@
 #include "forms/Tpdlg_nip1.h"
 
 #include "common/MaskedEdit.h"
-#include "common/ui_messages.h"
 #include "forms/FormControls.h"
 #include "forms/Memo.h"
 #include "forms/RadioGroup.h"
@@ -15,22 +14,16 @@
 #include "forms/Tfr_zal.h"
 #include "records/nip_record.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr int kIdentification = 0; // r_przez_form: "Zgłoszenie identyfikacyjne"
-constexpr int kOfficeNotChanged = 0;
-constexpr int kOfficeChanged = 1;
 
 constexpr Field kActivityLines = consecutiveLines(nip::activity_desc_1, 3);
 static_assert(kActivityLines.item(1).offset == nip::activity_desc_2.offset &&
@@ -75,8 +68,6 @@ Tpdlg_nip1::Tpdlg_nip1(QWidget* parent) : EditorDialog(parent, Form::Nip1, "pcnt
                     {nip::site3_reason, nip::site3_addr, nip::attach_d_count, nip::nip3_registered_since,
                      nip::nip3_resident_since}});
 
-    connect(r_przez_form, &RadioGroup::itemIndexChanged, this, &Tpdlg_nip1::r_przez_formClick);
-    connect(officeChange_, &QButtonGroup::idToggled, this, &Tpdlg_nip1::rb_usClick);
     fr_adr_dz1->setLeaveHandler([this] { fr_adr_dz1Exit(); });
     fr_adr_dz2->setLeaveHandler([this] { fr_adr_dz2Exit(); });
 }
@@ -84,74 +75,12 @@ Tpdlg_nip1::Tpdlg_nip1(QWidget* parent) : EditorDialog(parent, Form::Nip1, "pcnt
 void Tpdlg_nip1::buildPurposePage()
 {
     QWidget* page = addPage("A-B.1");
-    auto* top = new QGridLayout;
-    m_nip = newMasked(page, "m_nip", "#############;1;_");
-    r_przez_form = newRadioGroup(page, "r_przez_form", "Przeznaczenie formularza",
-                                 {"Zgłoszenie identyfikacyjne", "Zgłoszenie aktualizacyjne"}, 2, 1);
-    c_urzsk = newCombo(page, "c_urzsk", 60);
-    placeBelowCaption(top, 0, 0, newCaption(page, "&NIP", m_nip), m_nip);
-    top->addWidget(r_przez_form, 0, 1, 2, 1);
-    placeBelowCaption(top, 2, 0, newCaption(page, "&Urząd Skarbowy do którego kierowane jest zgłoszenie", c_urzsk),
-                      c_urzsk, 2);
-    top->setColumnStretch(1, 1);
-    columnOf(page)->addLayout(top);
-
-    g_zm_us = newGroup(page, "g_zm_us", "Wypełniać tylko w przypadku zgłoszenia aktualizacyjnego");
-    rb_nie_us = new QRadioButton("Zmiana nie &spowodowała zmiany wł. US", g_zm_us);
-    rb_nie_us->setObjectName("rb_nie_us");
-    rb_us = new QRadioButton("Zmiana spowodowała zmianę wł. US", g_zm_us);
-    rb_us->setObjectName("rb_us");
-    officeChange_ = new QButtonGroup(this);
-    officeChange_->addButton(rb_nie_us, kOfficeNotChanged);
-    officeChange_->addButton(rb_us, kOfficeChanged);
-    rb_nie_us->setChecked(true);
-    c_pop_us = newCombo(g_zm_us, "c_pop_us", 60);
-    e_pop_us = newCaption(g_zm_us, "Poprzedni Urząd Skarbowy", c_pop_us, "e_pop_us");
-    auto* change = new QGridLayout(g_zm_us);
-    change->setVerticalSpacing(1);
-    change->addWidget(rb_nie_us, 0, 0);
-    change->addWidget(rb_us, 1, 0);
-    placeBelowCaption(change, 0, 1, e_pop_us, c_pop_us);
-    change->setColumnStretch(1, 1);
-    columnOf(page)->addWidget(g_zm_us);
-
-    g_d_pers = newGroup(page, "g_d_pers", "B.1. DANE PERSONALNE SKŁADAJĄCEGO");
-    QWidget* g = g_d_pers;
-    m_pesel = newMasked(g, "m_pesel", "99999999999;1;_");
-    z_nazwisko = newEdit(g, "z_nazwisko", 40);
-    z_imie1 = newEdit(g, "z_imie1", 20);
-    z_im2 = newEdit(g, "z_im2", 20);
-    z_imojca = newEdit(g, "z_imojca", 20);
-    z_immatki = newEdit(g, "z_immatki", 20);
-    m_dur = newDateField(g, "m_dur");
-    z_mur = newEdit(g, "z_mur", 20);
-    r_plec = newRadioGroup(g, "r_plec", "Płeć", {"kobieta", "mężczyzna"}, 2, 0);
-    z_nazw_rod = newEdit(g, "z_nazw_rod", 40);
-    c_rodz_dok_t = newCombo(g, "c_rodz_dok_t", storedLength(nip::id_doc_kind),
-                            {"DOWÓD OSOBISTY", "PASZPORT", "PRAWO JAZDY", "LEG UBEZPIECZ."}, "DOWÓD OSOBISTY");
-    z_nrdok_t = newEdit(g, "z_nrdok_t", 20);
-    c_obyw = newCombo(g, "c_obyw", 40, {"POLSKIE"}, "POLSKIE");
-
-    auto* grid = new QGridLayout(g_d_pers);
-    grid->setVerticalSpacing(1);
-    placeBelowCaption(grid, 0, 0, newCaption(g, "P&ESEL", m_pesel), m_pesel);
-    placeBelowCaption(grid, 0, 1, newCaption(g, "N&azwisko", z_nazwisko), z_nazwisko, 2);
-    placeBelowCaption(grid, 0, 3, newCaption(g, "Pierwsze &imię", z_imie1), z_imie1);
-    placeBelowCaption(grid, 2, 0, newCaption(g, "D&rugie imię", z_im2), z_im2);
-    placeBelowCaption(grid, 2, 1, newCaption(g, "Imię &ojca", z_imojca), z_imojca);
-    placeBelowCaption(grid, 2, 2, newCaption(g, "Imię &matki", z_immatki), z_immatki);
-    placeBelowCaption(grid, 2, 3, newCaption(g, "Da&ta urodzenia (dzień-miesiąc-rok)", m_dur), m_dur);
-    placeBelowCaption(grid, 4, 0, newCaption(g, "Mie&jsce urodzenia", z_mur), z_mur);
-    placeBelowCaption(grid, 4, 1, newCaption(g, "Naz&wisko rodowe", z_nazw_rod), z_nazw_rod, 2);
-    grid->addWidget(r_plec, 4, 3, 2, 1);
-    placeBelowCaption(grid, 6, 0, newCaption(g, "Rodzaj do&k. tożsamości", c_rodz_dok_t), c_rodz_dok_t);
-    placeBelowCaption(grid, 6, 1, newCaption(g, "Seria i nr dowodu tożsamoś&ci", z_nrdok_t), z_nrdok_t);
-    placeBelowCaption(grid, 6, 2,
-                      newCaption(g, "Ob&ywatelstwo (należy podać wszystkie posiadane obywatelstwa)", c_obyw), c_obyw,
-                      2);
-    for (int c = 0; c < 4; ++c)
-        grid->setColumnStretch(c, 1);
-    columnOf(page)->addWidget(g_d_pers);
+    buildPurposeAndOffice(page, columnOf(page),
+                          {.office = "&Urząd Skarbowy do którego kierowane jest zgłoszenie",
+                           .notChanged = "Zmiana nie &spowodowała zmiany wł. US",
+                           .changed = "Zmiana spowodowała zmianę wł. US",
+                           .previous = "Poprzedni Urząd Skarbowy"});
+    columnOf(page)->addWidget(buildPersonalData(page));
     columnOf(page)->addStretch(1);
 }
 
@@ -315,26 +244,8 @@ void Tpdlg_nip1::buildClosingPage()
 BindingTable Tpdlg_nip1::bindControls() const
 {
     using namespace nip;
-    BindingTable bindings = {
-        {m_nip, nip::nip, Conv::Nip, form().formType},
-        {r_przez_form, purpose, Conv::Choice},
-        {c_urzsk, tax_office, Conv::Text},
-        {officeChange_, office_changed, Conv::ButtonFlag},
-        {c_pop_us, prev_tax_office, Conv::Text},
-        {m_pesel, pesel, Conv::Text},
-        {z_nazwisko, surname, Conv::Text},
-        {z_imie1, first_name, Conv::Text},
-        {z_im2, second_name, Conv::Text},
-        {z_imojca, father_name, Conv::Text},
-        {z_immatki, mother_name, Conv::Text},
-        {m_dur, birth_date, Conv::Date},
-        {z_mur, birth_place, Conv::Text},
-        {r_plec, sex, Conv::Index},
-        {z_nazw_rod, family_name, Conv::Text},
-        {c_rodz_dok_t, id_doc_kind, Conv::TextOrDefault},
-        {z_nrdok_t, id_doc_no, Conv::Text},
-        {c_obyw, citizenship, Conv::TextOrDefault},
-    };
+    BindingTable bindings = purposeAndOfficeBindings(form().formType);
+    bindings += personalDataBindings();
     bindings += fr_nr_in_kr1->bindings({foreign_id1_country, foreign_id1_purpose, foreign_id1_number},
                                         {foreign_id2_country, foreign_id2_purpose, foreign_id2_number});
     bindings += fr_adr_zameld->bindings(reg_addr);
@@ -371,15 +282,6 @@ void Tpdlg_nip1::applyRules()
 {
     fr_dok_rach1->showOfficeBox();
     rb_usClick();
-}
-
-void Tpdlg_nip1::r_przez_formClick() { g_zm_us->setVisible(r_przez_form->itemIndex() != kIdentification); }
-
-void Tpdlg_nip1::rb_usClick()
-{
-    const bool changed = rb_us->isChecked();
-    c_pop_us->setVisible(changed);
-    e_pop_us->setVisible(changed);
 }
 
 void Tpdlg_nip1::fr_adr_dz1Exit() { dropReasonWithoutVoivodeship(fr_adr_dz1, r_pow_zgl_adr1); }

@@ -1,16 +1,14 @@
 #pragma once
 #include "forms/Binding.h"
 #include "forms/EditorDialog.h"
+#include "forms/PersonalDataGroup.h"
+#include "forms/PurposeAndOffice.h"
 
 class MaskedEdit;
 class Memo;
-class QButtonGroup;
 class QCheckBox;
-class QComboBox;
 class QGroupBox;
-class QLabel;
 class QLineEdit;
-class QRadioButton;
 class RadioGroup;
 class Tfr_adr;
 class Tfr_dok_rach;
@@ -23,34 +21,12 @@ class Tfr_zal;
 
 // The NIP-1 editor: the identification form of a natural person running a
 // business, edited in the NIP record buffer and saved to the NIP record file.
-class Tpdlg_nip1 : public EditorDialog {
+// Page "A-B.1" is part A and the personal data, shared with NIP-3.
+class Tpdlg_nip1 : public EditorDialog, public PurposeAndOffice, public PersonalDataGroup {
     Q_OBJECT
 public:
     explicit Tpdlg_nip1(QWidget* parent = nullptr);
 
-    // Page "A-B.1"
-    MaskedEdit* m_nip;
-    RadioGroup* r_przez_form;
-    QComboBox* c_urzsk;
-    QGroupBox* g_zm_us;
-    QRadioButton* rb_nie_us;
-    QRadioButton* rb_us;
-    QLabel* e_pop_us;
-    QComboBox* c_pop_us;
-    QGroupBox* g_d_pers;
-    MaskedEdit* m_pesel;
-    QLineEdit* z_nazwisko;
-    QLineEdit* z_imie1;
-    QLineEdit* z_im2;
-    QLineEdit* z_imojca;
-    QLineEdit* z_immatki;
-    MaskedEdit* m_dur;
-    QLineEdit* z_mur;
-    RadioGroup* r_plec;
-    QLineEdit* z_nazw_rod;
-    QComboBox* c_rodz_dok_t;
-    QLineEdit* z_nrdok_t;
-    QComboBox* c_obyw;
     // Page "B.2-B.3"
     Tfr_nr_in_kr* fr_nr_in_kr1;
     Tfr_adr* fr_adr_zameld;
@@ -97,9 +73,7 @@ public:
     QGroupBox* g_osw;
     Tfr_osw* fr_osw1;
 
-    // Field-level rules.
-    void r_przez_formClick();
-    void rb_usClick();
+    // Field-level rules (part A's are inherited).
     void fr_adr_dz1Exit();
     void fr_adr_dz2Exit();
 
@@ -116,6 +90,4 @@ private:
     void buildSeatPage();
     void buildClosingPage();
     BindingTable bindControls() const;
-
-    QButtonGroup* officeChange_;
 };

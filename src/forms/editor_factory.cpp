@@ -1,6 +1,14 @@
 #include "forms/editor_factory.h"
 
 #include "forms/Tpdlg_nip1.h"
+#include "forms/Tpdlg_nip2.h"
+#include "forms/Tpdlg_nip3.h"
+#include "forms/Tpdlg_nipb.h"
+#include "forms/Tpdlg_vat21.h"
+#include "forms/Tpdlg_vatr.h"
+#include "forms/Tpdlg_vatz.h"
+
+#include <cstdlib>
 
 std::unique_ptr<EditorDialog> newEditor(Form form, QWidget* parent)
 {
@@ -8,12 +16,17 @@ std::unique_ptr<EditorDialog> newEditor(Form form, QWidget* parent)
     case Form::Nip1:
         return std::make_unique<Tpdlg_nip1>(parent);
     case Form::Nip2:
+        return std::make_unique<Tpdlg_nip2>(parent);
     case Form::Nip3:
+        return std::make_unique<Tpdlg_nip3>(parent);
     case Form::NipB:
+        return std::make_unique<Tpdlg_nipb>(parent);
     case Form::VatR:
+        return std::make_unique<Tpdlg_vatr>(parent);
     case Form::VatZ:
+        return std::make_unique<Tpdlg_vatz>(parent);
     case Form::Vat21:
-        break;
+        return std::make_unique<Tpdlg_vat21>(parent);
     }
-    return nullptr;
+    std::abort(); // every form has its editor
 }

@@ -6,5 +6,5 @@
 class EditorDialog;
 class QWidget;
 
-// The editor of a form; null for a form whose editor is not there.
+// The editor of a form.
 std::unique_ptr<EditorDialog> newEditor(Form form, QWidget* parent);

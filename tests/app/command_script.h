@@ -28,6 +28,7 @@ public:
 
     QString chooseAccount;     // typed into the lists
     bool cancelChoice = false; // "&Anuluj" in the lists and the new-record dialog
+    QString newAccount;        // typed into the new-record dialog; empty: the first free account
     std::function<void(EditorDialog&)> editorAction;
 
     int editorMode = -1;
@@ -59,7 +60,10 @@ private:
             if (cancelChoice)
                 return kModalCancel;
             choose->FormActivate();
-            choose->kl_wolneClick();
+            if (newAccount.isEmpty())
+                choose->kl_wolneClick();
+            else
+                choose->m_kon->setText(newAccount);
             choose->kl_okClick();
             return choose->result();
         }

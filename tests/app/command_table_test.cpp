@@ -25,7 +25,6 @@ Q_DECLARE_METATYPE(FormKind)
 
 namespace {
 
-const QString kNotYet = " nie jest jeszcze dostępny w tej wersji programu.";
 
 // Each command: its category, caption and what it opens when the operator
 // cancels its choosing dialog.
@@ -272,21 +271,6 @@ private slots:
         QTEST(script->titles[1], "caption");
         QTEST(script->printKind, "printKind");
         QVERIFY(env->messages.shown.empty());
-    }
-
-    void aFormWithoutItsEditorSaysSoAfterTheChoiceAndWritesNothing()
-    {
-        RecordFileBuilder file(KindRejfor, 4);
-        file.inUse(2, "002", 2);
-        file.save();
-        const auto before = fileBytes("REJFOR.Rdx");
-        script->cancelChoice = false;
-        script->chooseAccount = "2";
-        for (const char* command : {"a_pkpir2", "a_nowy2", "a_aktualiz2"})
-            window->findChild<QAction*>(command)->trigger();
-        QCOMPARE(script->opened, (QStringList{"Tf_szuk_pod", "Tf_nowy_nip", "Tf_szuk_nip"}));
-        QCOMPARE(env->messages.texts(), std::vector<std::string>(3, ("Formularz NIP-2" + kNotYet).toStdString()));
-        QCOMPARE(fileBytes("REJFOR.Rdx"), before);
     }
 
 private:

@@ -78,7 +78,10 @@ private slots:
     {
         StringGrid grid;
         grid.setColumnWidths({50, 423, 144});
-        grid.setTable(sample(2));
+        RowTable table;
+        table.rows = {{"Konto", "Nazwa", "NIP"}, {"003", "Nowak", ""}, {"001", "\xa3ukasz", ""}, {"002", "Kowalski", ""}};
+        table.selectedRow = 2;
+        grid.setTable(table);
         QCOMPARE(grid.rowCount(), 4);
         QCOMPARE(grid.model()->headerData(1, Qt::Horizontal).toString(), QString("Nazwa"));
         QCOMPARE(grid.model()->data(grid.model()->index(1, 1)).toString(), QString("Łukasz"));
@@ -124,15 +127,6 @@ private slots:
         window.show();
         QCoreApplication::sendEvent(&window, &activate);
         QCOMPARE(runs, 3);
-    }
-
-private:
-    static RowTable sample(int selected)
-    {
-        RowTable t;
-        t.rows = {{"Konto", "Nazwa", "NIP"}, {"003", "Nowak", ""}, {"001", "\xa3ukasz", ""}, {"002", "Kowalski", ""}};
-        t.selectedRow = selected;
-        return t;
     }
 };
 

@@ -4,8 +4,6 @@
 
 namespace {
 
-using Rows = std::vector<std::vector<std::string>>;
-
 RowTable sample()
 {
     RowTable t;
@@ -44,19 +42,11 @@ TEST(SortGridByColumn, LeavesTheGridAloneWhenThereIsNothingToSort)
     RowTable headerOnly;
     headerOnly.rows = {{"Konto", "Nazwa"}};
     headerOnly.selectedRow = 0;
-    SortGridByColumn(headerOnly, 0, true);
-    EXPECT_EQ(headerOnly.rows, (Rows{{"Konto", "Nazwa"}}));
-    EXPECT_EQ(headerOnly.selectedRow, 0);
-
-    RowTable empty;
-    SortGridByColumn(empty, 0, true);
-    EXPECT_TRUE(empty.rows.empty());
-
-    for (const int badColumn : {-1, 2}) {
-        RowTable t = sample();
-        SortGridByColumn(t, badColumn, true);
-        EXPECT_EQ(t.rows, sample().rows);
-        EXPECT_EQ(t.selectedRow, 4);
+    for (const auto& [table, column] : {std::pair{headerOnly, 0}, {RowTable{}, 0}, {sample(), -1}, {sample(), 2}}) {
+        RowTable t = table;
+        SortGridByColumn(t, column, true);
+        EXPECT_EQ(t.rows, table.rows) << column;
+        EXPECT_EQ(t.selectedRow, table.selectedRow) << column;
     }
 }
 

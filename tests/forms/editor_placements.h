@@ -12,3 +12,9 @@
 using Placement = std::map<QString, std::vector<Field>>;
 
 Placement nip1Placement();
+Placement nipbPlacement();
+Placement nip3Placement();
+Placement nip2Placement();
+Placement vatrPlacement();
+Placement vat21Placement();
+Placement vatzPlacement();

@@ -64,51 +64,6 @@ std::vector<unsigned char> buffer()
     return {b.begin(), b.end()};
 }
 
-bool holdsString(const std::vector<unsigned char>& record, const QString& text)
-{
-    std::string bytes(1, static_cast<char>(text.size()));
-    bytes += toRecordText(text);
-    return std::string(record.begin(), record.end()).find(bytes) != std::string::npos;
-}
-
-// Puts a distinct value into every control of the editor and returns the
-// texts typed into the plain text boxes.
-QStringList fillEveryControl(Tpdlg_nip1& d)
-{
-    QStringList typed;
-    int n = 0;
-    for (MaskedEdit* m : d.findChildren<MaskedEdit*>()) {
-        if (m->editMask().startsWith("99/99/9999")) {
-            m->setText(QString("%1-03-2005").arg(++n % 28 + 1, 2, 10, QChar('0')));
-            continue;
-        }
-        QString digits = m->editText();
-        for (qsizetype i = 0; i < digits.size(); ++i)
-            if (digits[i] == '_')
-                digits[i] = QChar(static_cast<char16_t>('0' + (i + 1) % 10));
-        m->setText(digits);
-    }
-    for (QLineEdit* e : d.findChildren<QLineEdit*>()) {
-        if (qobject_cast<MaskedEdit*>(e) || qobject_cast<QComboBox*>(e->parent()))
-            continue;
-        e->setText(QString("T%1").arg(++n));
-        typed << e->text();
-    }
-    for (QComboBox* c : d.findChildren<QComboBox*>()) {
-        c->setEditText(QString("K%1").arg(++n));
-        typed << c->currentText();
-    }
-    for (RadioGroup* r : d.findChildren<RadioGroup*>())
-        r->setItemIndex(r->count() - 1);
-    for (QCheckBox* c : d.findChildren<QCheckBox*>())
-        c->setChecked(true);
-    for (UpDown* u : d.findChildren<UpDown*>())
-        u->setPosition(4);
-    d.rb_us->setChecked(true);
-    d.fr_dzial1->m_dzial->setLines({"L1", "L2", "L3"});
-    return typed;
-}
-
 } // namespace
 
 class Nip1EditorTest : public QObject {
@@ -146,35 +101,6 @@ private slots:
             setStr(expected, block / address_block::country, "POLSKA");
         QCOMPARE(storedNipRecord(kAccount), expected);
         QCOMPARE(buffer(), expected);
-        QVERIFY(env->messages.shown.empty());
-    }
-
-    void aFullRecordSurvivesReloadingUnchanged()
-    {
-        auto first = openEditor(EditorDialog::NewRecord);
-        const QStringList typed = fillEveryControl(*first);
-        first->kl_okClick();
-        const std::vector<unsigned char> saved = storedNipRecord(kAccount);
-        for (const QString& text : typed)
-            QVERIFY2(holdsString(saved, text), qPrintable(text + " was not stored"));
-        QCOMPARE(getStr(saved, nip::nip), std::string("1234567890"));
-        QCOMPARE(getStr(saved, nip::seat_addr / address_block::postcode), std::string("12-456"));
-        QCOMPARE(getU8(saved, nip::purpose), std::uint8_t(2));
-        QCOMPARE(getU8(saved, nip::sex), std::uint8_t(1));
-        QCOMPARE(getU8(saved, nip::office_changed), std::uint8_t(1));
-        QCOMPARE(getU8(saved, nip::special_status), std::uint8_t(3));
-        QCOMPARE(getU8(saved, nip::attach_c_count), std::uint8_t(4));
-        QCOMPARE(getU8(saved, nip::corr_to_seat), std::uint8_t(1));
-        QCOMPARE(getStr(saved, nip::activity_desc_3), std::string("L3"));
-        QVERIFY(!getDate(saved, nip::fill_date).isZero());
-        QVERIFY(!getDate(saved, nip::activity_date).isZero());
-
-        makeNipFile(kAccount + 2);
-        std::copy(saved.begin(), saved.end(), recordBuffer(KindRejfor).begin());
-        auto second = openEditor(EditorDialog::Update);
-        QCOMPARE(second->m_nip->text(), QString("123-456-78-90"));
-        second->kl_okClick();
-        QCOMPARE(storedNipRecord(kAccount), saved);
         QVERIFY(env->messages.shown.empty());
     }
 

@@ -10,6 +10,7 @@
 #include "ledger_test_files.h"
 #include "register/register_ops.h"
 #include "register/register_state.h"
+#include "support/io_error_code.h"
 #include "support/scripted_messages.h"
 
 #include <gtest/gtest.h>
@@ -344,12 +345,7 @@ TEST_F(PrefillTest, LinkOutsideTheLedgerRaisesAndChangesNothing)
     company(10, "A", 20); // one past the last record
     setStr(partnerRecord(), ledger::full_name, "before");
     const auto before = choose(1);
-    try {
-        PrefillNip(2, messages);
-        FAIL() << "a link outside the ledger must raise";
-    } catch (const IoError& e) {
-        EXPECT_EQ(e.code(), IoError::ReadBeyondEnd);
-    }
+    EXPECT_EQ(ioErrorCode([&] { PrefillNip(2, messages); }), IoError::ReadBeyondEnd);
     EXPECT_EQ(snapshot(KindRejfor), before);
     EXPECT_EQ(getStr(partnerRecord(), ledger::full_name), "before");
 }

@@ -26,7 +26,7 @@ struct TaxpayerListTest : ::testing::Test {
 };
 
 // Names leave the ledger's code page (here Mazovia).
-TEST_F(TaxpayerListTest, ListsTaxpayersButNotRecordZeroOrFreeRecords)
+TEST_F(TaxpayerListTest, ListsTaxpayersButNotRecordZeroOrFreeRecordsAndNeedsTheLedger)
 {
     SetLetterMode(2);
     LedgerTestFile file(6);
@@ -38,10 +38,8 @@ TEST_F(TaxpayerListTest, ListsTaxpayersButNotRecordZeroOrFreeRecords)
     setStr(file.taxpayer(5, "5"), ledger::surname, "Nowak");
     file.save();
     EXPECT_EQ(load(), (Rows{{"002", cp("Świątek Łucja"), "123-456-78-90"}, {"5", "Nowak ", ""}}));
-}
 
-TEST_F(TaxpayerListTest, EmptyLedgerGivesTheHeaderAlone)
-{
+    // An empty ledger gives the header alone; a missing one is an error.
     LedgerTestFile(1).save();
     EXPECT_TRUE(load().empty());
     LedgerTestFile(0).save();

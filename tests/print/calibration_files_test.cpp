@@ -1,6 +1,7 @@
 #include "common/file_io.h"
 #include "common/io_error.h"
 #include "print/calibration_files.h"
+#include "support/io_error_code.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -13,25 +14,6 @@
 using namespace calibration;
 
 namespace {
-
-std::string fileText(const std::string& name)
-{
-    const std::vector<unsigned char> bytes = fileBytes(name);
-    return {bytes.begin(), bytes.end()};
-}
-
-void putText(const std::string& name, const std::string& text) { writeBytes(name, {text.begin(), text.end()}); }
-
-template <class Load>
-void expectIoError(Load load, int code)
-{
-    try {
-        load();
-        ADD_FAILURE() << "no error";
-    } catch (const IoError& e) {
-        EXPECT_EQ(e.code(), code);
-    }
-}
 
 struct CalibrationFilesTest : ::testing::Test {
     TempDir dir;
@@ -67,32 +49,32 @@ TEST_F(CalibrationFilesTest, EveryFileSavesOneLinePerRowAndLoadsBack)
             saveSpacings(c.file, spacing);
             EXPECT_EQ(loadSpacings(c.file), spacing);
         }
-        const std::string text = fileText(c.fileName);
+        const std::string text = readTextFile(c.fileName).value_or("");
         EXPECT_EQ(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')), c.rows);
     }
 }
 
 TEST_F(CalibrationFilesTest, WritesRightAlignedFieldsOfFiveWithCrLfOverTheOldFile)
 {
-    putText("margnip3.Rdx", std::string(200, 'x'));
+    writeTextFile("margnip3.Rdx", std::string(200, 'x'));
     MarginTable margins{};
     margins[0] = {5, 12};
     margins[1] = {-3, 0};
     saveMargins(margnip3, margins);
-    EXPECT_EQ(fileText("margnip3.Rdx"), "    5   12\r\n   -3    0\r\n");
+    EXPECT_EQ(readTextFile("margnip3.Rdx"), "    5   12\r\n   -3    0\r\n");
 
     // Wider values stay readable.
     margins[0] = {12345, -1234};
     margins[1] = {-123456, 123456};
     saveMargins(margnip3, margins);
-    EXPECT_EQ(fileText("margnip3.Rdx"), "12345 -1234\r\n-123456 123456\r\n");
+    EXPECT_EQ(readTextFile("margnip3.Rdx"), "12345 -1234\r\n-123456 123456\r\n");
     EXPECT_EQ(loadMargins(margnip3), margins);
 
     SpacingTable spacing{};
     spacing[0] = -3;
     spacing[4] = 40;
     saveSpacings(odsvatz, spacing);
-    EXPECT_EQ(fileText("odsvatz.Rdx"), "   -3\r\n    0\r\n    0\r\n    0\r\n   40\r\n");
+    EXPECT_EQ(readTextFile("odsvatz.Rdx"), "   -3\r\n    0\r\n    0\r\n    0\r\n   40\r\n");
 }
 
 TEST_F(CalibrationFilesTest, LoadingReadsOneRowPerLineUpToTheRowCountAndZerosAfter)
@@ -115,7 +97,7 @@ TEST_F(CalibrationFilesTest, LoadingReadsOneRowPerLineUpToTheRowCountAndZerosAft
         SCOPED_TRACE(c.what);
         std::filesystem::remove(c.file.fileName());
         if (c.content)
-            putText(c.file.fileName(), *c.content);
+            writeTextFile(c.file.fileName(), *c.content);
         MarginTable expected{};
         std::copy(c.rows.begin(), c.rows.end(), expected.begin());
         EXPECT_EQ(loadMargins(c.file), expected);
@@ -125,7 +107,7 @@ TEST_F(CalibrationFilesTest, LoadingReadsOneRowPerLineUpToTheRowCountAndZerosAft
     std::string lines;
     for (int i = 1; i <= 10; ++i)
         lines += std::to_string(i) + "\r\n";
-    putText("odsvatz.Rdx", lines);
+    writeTextFile("odsvatz.Rdx", lines);
     EXPECT_EQ(loadSpacings(odsvatz), (SpacingTable{1, 2, 3, 4, 5}));
 }
 
@@ -133,19 +115,19 @@ TEST_F(CalibrationFilesTest, ContentThatIsNoIntegerIsInputOutputError106)
 {
     for (const std::string junk : {"abc", "5.5", "1e3", "5x", "+-5", "99999999999", "-"}) {
         SCOPED_TRACE(junk);
-        putText("odsnip1.Rdx", "   10\r\n" + junk + "\r\n");
-        putText("margnip1.Rdx", "    1    1\r\n    1 " + junk + "\r\n");
-        expectIoError([] { loadSpacings(odsnip1); }, IoError::InvalidNumber);
-        expectIoError([] { loadMargins(margnip1); }, IoError::InvalidNumber);
+        writeTextFile("odsnip1.Rdx", "   10\r\n" + junk + "\r\n");
+        writeTextFile("margnip1.Rdx", "    1    1\r\n    1 " + junk + "\r\n");
+        EXPECT_EQ(ioErrorCode([] { loadSpacings(odsnip1); }), IoError::InvalidNumber);
+        EXPECT_EQ(ioErrorCode([] { loadMargins(margnip1); }), IoError::InvalidNumber);
     }
 }
 
 TEST_F(CalibrationFilesTest, UnreadableOrUnwritableFileIsAnError)
 {
-    putText("odsnip1.Rdx", "   10\r\n");
+    writeTextFile("odsnip1.Rdx", "   10\r\n");
     ioFaults().failOpenPath = "odsnip1.Rdx";
     ioFaults().failOpenCode = IoError::AccessDenied;
-    expectIoError([] { loadSpacings(odsnip1); }, IoError::AccessDenied);
+    EXPECT_EQ(ioErrorCode([] { loadSpacings(odsnip1); }), IoError::AccessDenied);
 
     resetIoFaults();
     ioFaults().failWriteAfterBytes = 3;

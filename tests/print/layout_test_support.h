@@ -184,16 +184,15 @@ inline Items addressItems(int y, bool withFourthLine, int faxCol)
     return items;
 }
 
-// A list of the one item.
-inline Items one(int x, int y, std::string text) { return Items{{x, y, std::move(text)}}; }
-
-// Items printed at exactly this position.
-inline Items at(const Items& items, int x, int y)
+// The items printed at the positions of `spots`, in their order: equal to
+// `spots` when each of their texts, and nothing else, prints there.
+inline Items printedAt(const Items& items, const Items& spots)
 {
     Items found;
-    for (const Item& i : items)
-        if (i.x == x && i.y == y)
-            found.push_back(i);
+    for (const Item& s : spots)
+        for (const Item& i : items)
+            if (i.x == s.x && i.y == s.y)
+                found.push_back(i);
     return found;
 }
 

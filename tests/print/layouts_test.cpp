@@ -110,7 +110,7 @@ TEST(PageLayouts, PurposeCrossesOfPartA)
         for (const Item& i : crosses(items))
             if (i.y < office->y)
                 partACrosses.push_back(i);
-        EXPECT_EQ(partACrosses, c.col ? one(X(*c.col), partA + mm(c.belowMm), "XX") : Items{});
+        EXPECT_EQ(partACrosses, (c.col ? Items{{X(*c.col), partA + mm(c.belowMm), "XX"}} : Items{}));
     }
 }
 

@@ -1,8 +1,8 @@
 #include "common/cp1250.h"
-#include "records/vat_records.h"
 #include "print/calibration_files.h"
 #include "print/painter_canvas.h"
 #include "print/print_font.h"
+#include "register/record_files.h"
 #include "pdf_tools.h"
 
 #include <QFontMetrics>
@@ -86,62 +86,49 @@ private slots:
         }
     }
 
-    void exporterRejectsBadUsage()
+    void exporterRefusesWithTheExitCodeOfTheFault()
     {
-        const QList<QStringList> cases = {
-            {},
-            {"NIP-1", "7"},
-            {"NIP-9", "7", "a.pdf"},
-            {"NIP-1", "7", "a.pdf", "--pages"},
-            {"NIP-1", "7", "a.pdf", "--pages", "1,7"},
-            {"NIP-1", "7", "a.pdf", "--pages", "1,,2"},
-            {"NIP-1", "7", "a.pdf", "--resolution", "0"},
-            {"NIP-1", "7", "a.pdf", "--colour"},
+        RecordFileBuilder nipFile(KindRejfor, 9);
+        nipFile.inUse(7, "007", 2);
+        nipFile.save();
+        RecordFileBuilder(KindVatr, 3).save();
+        const QString usage = "Użycie: zgloszenia-pdf";
+        const QString noForm = "Brak formularza";
+        const struct {
+            QStringList args;
+            int exitCode;
+            QString error;
+        } cases[] = {
+            {{}, 2, usage},
+            {{"NIP-1", "7"}, 2, usage},
+            {{"NIP-9", "7", "a.pdf"}, 2, usage},
+            {{"NIP-1", "7", "a.pdf", "--pages"}, 2, usage},
+            {{"NIP-1", "7", "a.pdf", "--pages", "1,7"}, 2, usage},
+            {{"NIP-1", "7", "a.pdf", "--pages", "1,,2"}, 2, usage},
+            {{"NIP-1", "7", "a.pdf", "--resolution", "0"}, 2, usage},
+            {{"NIP-1", "7", "a.pdf", "--colour"}, 2, usage},
+            {{"NIP-2", "7", "a.pdf", "--pages", "5"}, 2, usage}, // no NIP-D boxes without attachments
+            {{"NIP-1", "7", "a.pdf"}, 3, noForm},                // another form
+            {{"NIP-2", "6", "a.pdf"}, 3, noForm},                // a free record
+            {{"NIP-2", "9", "a.pdf"}, 3, noForm},                // beyond the file
+            {{"NIP-2", "abc", "a.pdf"}, 3, noForm},              // no account
+            {{"VAT-R", "7", "a.pdf"}, 3, noForm},
+            {{"VAT-Z", "7", "a.pdf"}, 4, "File not found"},
+            {{"NIP-2", "7", "no-such-dir/a.pdf"}, 4, "no-such-dir/a.pdf"},
         };
-        for (const QStringList& args : cases) {
-            const Run run = exporter(args);
-            QCOMPARE(run.exitCode, 2);
-            QVERIFY2(run.errors.contains("Użycie: zgloszenia-pdf"), qPrintable(run.errors));
+        for (const auto& c : cases) {
+            const Run run = exporter(c.args);
+            QCOMPARE(run.exitCode, c.exitCode);
+            QVERIFY2(run.errors.contains(c.error), qPrintable(c.args.join(' ') + ": " + run.errors));
         }
         QVERIFY(!QFile::exists("a.pdf"));
-    }
-
-    void exporterNeedsTheRecordOfTheForm()
-    {
-        writeRecordFile(KindRejfor, 7, nipRecord("007", 2));
-        for (const QStringList& args : QList<QStringList>{{"NIP-1", "7", "a.pdf"}, // another form
-                 {"NIP-2", "6", "a.pdf"},                                          // a free record
-                 {"NIP-2", "9", "a.pdf"},                                          // beyond the file
-                 {"NIP-2", "abc", "a.pdf"},                                        // no account
-                 {"VAT-R", "7", "a.pdf"}}) {
-            if (args[0] == "VAT-R")
-                writeRecordFile(KindVatr, 1, std::vector<std::uint8_t>(vatr::kRecordSize, 0));
-            const Run run = exporter(args);
-            QCOMPARE(run.exitCode, 3);
-            QVERIFY2(run.errors.contains("Brak formularza"), qPrintable(run.errors));
-        }
-        // The NIP-D boxes of a NIP-2 without attachments are not offered.
-        QCOMPARE(exporter({"NIP-2", "7", "a.pdf", "--pages", "5"}).exitCode, 2);
-        QVERIFY(!QFile::exists("a.pdf"));
-    }
-
-    void exporterReportsInputOutputErrors()
-    {
-        Run run = exporter({"NIP-1", "7", "a.pdf"});
-        QCOMPARE(run.exitCode, 4);
-        QVERIFY2(run.errors.contains("File not found"), qPrintable(run.errors));
-
-        writeRecordFile(KindRejfor, 7, nipRecord("007", 1));
-        run = exporter({"NIP-1", "7", "no-such-dir/a.pdf"});
-        QCOMPARE(run.exitCode, 4);
-        QVERIFY2(run.errors.contains("no-such-dir/a.pdf"), qPrintable(run.errors));
     }
 
     void exporterPrintsTheChosenPages()
     {
-        std::vector<std::uint8_t> rec = nipRecord("007", 1);
-        setStr(rec, nip::surname, cp1250::fromUtf8("Żółkiewski"));
-        writeRecordFile(KindRejfor, 7, rec);
+        RecordFileBuilder file(KindRejfor, 9);
+        setStr(file.inUse(7, "007", 1), nip::surname, cp1250::fromUtf8("Żółkiewski"));
+        file.save();
         calibration::MarginTable margins{};
         margins[0] = {5, 10};
         calibration::saveMargins(calibration::margnip1, margins);

@@ -46,11 +46,11 @@ TEST(VatLayouts, VatZPagePrintsEveryItemAtItsPosition)
 TEST(VatLayouts, VatZBirthDateFollowsAnEmptyNameAndIsLeftOutForNonPersons)
 {
     const int nameLine = kTopY + mm(10);
-    const Items person = render(PageId::VatZ_1, vatZRecord(1, ""));
-    EXPECT_EQ(at(person, X(30) + 4 * kScaleX, nameLine), one(X(30) + 4 * kScaleX, nameLine, "06-05-1960"));
+    const Items birth = {{X(30) + 4 * kScaleX, nameLine, "06-05-1960"}};
+    EXPECT_EQ(printedAt(render(PageId::VatZ_1, vatZRecord(1, "")), birth), birth);
 
     const Items company = render(PageId::VatZ_1, vatZRecord(0, "FIRMA"));
-    EXPECT_EQ(at(company, X(50), kTopY), one(X(50), kTopY, "XX"));
+    EXPECT_EQ((printedAt(company, {{X(50), kTopY, "XX"}})), (Items{{X(50), kTopY, "XX"}}));
     EXPECT_EQ(findText(company, "06-05-1960"), nullptr);
 }
 
@@ -83,17 +83,17 @@ TEST(VatLayouts, Vat21FirstPageStepsOverAnEmptyRowAndPrintsTwoRowsOnly)
     const int rows = purposeLine + 55;
 
     const Items planned = render(PageId::Vat21_1, vat21Record(0), spacing);
-    EXPECT_EQ(at(planned, X(160), nameLine + mm(5)), one(X(160), nameLine + mm(5), "03-02-1950"));
+    const Items birthAndPurpose = {{X(160), nameLine + mm(5), "03-02-1950"}, {X(62), purposeLine, "XX"}};
+    EXPECT_EQ(printedAt(planned, birthAndPurpose), birthAndPurpose);
     const Items addressPrinted(planned.begin() + 5, planned.begin() + 15);
     EXPECT_EQ(addressPrinted, addressItems(address, false, 0)) << "three lines, no telephone or fax";
-    EXPECT_EQ(at(planned, X(62), purposeLine), one(X(62), purposeLine, "XX"));
     const Items secondRow = {{X(26), rows + mm(9), "NIEMCY"}, {X(71), rows + mm(9), "01-06-2004"}};
     EXPECT_EQ(Items(planned.end() - 2, planned.end()), secondRow) << "nothing follows the second row";
     for (const Item& i : planned)
         EXPECT_NE(i.y, rows) << "the empty first row prints nothing";
 
     const Items resigned = render(PageId::Vat21_1, vat21Record(1), spacing);
-    EXPECT_EQ(at(resigned, X(125), purposeLine), one(X(125), purposeLine, "XX"));
+    EXPECT_EQ((printedAt(resigned, {{X(125), purposeLine, "XX"}})), (Items{{X(125), purposeLine, "XX"}}));
     const Items resignedRow = {
         {X(26), rows + mm(9), "NIEMCY"}, {X(106), rows + mm(9), "01-07-2004"}, {X(179), rows + mm(9), "01-01-2005"}};
     EXPECT_EQ(Items(resigned.end() - 3, resigned.end()), resignedRow);
@@ -119,7 +119,8 @@ TEST(VatLayouts, VatRFirstPageForeignOfficeHalfStepsAndNoCrossesForUnsetChoices)
     const Items items = render(PageId::VatR_1, rec, spacingOf({11, 22, 33, 44, 55}));
     const int foreign = kTopY + 11 + mm(9) + mm(11);
     const int halfStep = 49; // Trunc(11 * 4.5)
-    EXPECT_EQ(at(items, X(15), kTopY), one(X(15), kTopY, "D E 1 2 3 - 4 5 6 - 7 8 - 9"));
+    const Items nip = {{X(15), kTopY, "D E 1 2 3 - 4 5 6 - 7 8 - 9"}};
+    EXPECT_EQ(printedAt(items, nip), nip);
     EXPECT_EQ(Items(items.begin() + 2, items.begin() + 5),
         laidOut(foreign, {{30, 0, "L1"}, {30, halfStep, "L2"}, {30, halfStep, "L3 L4"}}));
     EXPECT_TRUE(crosses(items).empty()) << "purpose 0, office unchanged, taxpayer kind 3";
@@ -141,10 +142,9 @@ TEST(VatLayouts, VatRSecondPagePrintsPeriodsOnlyWhereAPeriodIsStored)
     const Items items = render(PageId::VatR_2, rec, spacingOf({30, 40, 50, 60}, 5));
     const int cash = kTopY + 4 * kLineStep + mm(9) + 30;
     const int firstDecl = cash + 40 + 50 + mm(9) + 60;
-    EXPECT_EQ(at(items, X(80), cash), one(X(80), cash, "XX"));
-    EXPECT_EQ(at(items, X(160), cash), one(X(160), cash, "0 3-2005"));
-    EXPECT_EQ(at(items, X(160), firstDecl), one(X(160), firstDecl, "XX"));
-    EXPECT_EQ(at(items, X(95), firstDecl + mm(9)), one(X(95), firstDecl + mm(9), "1 2-2004"));
+    const Items expected = {{X(80), cash, "XX"}, {X(160), cash, "0 3-2005"}, {X(160), firstDecl, "XX"},
+        {X(95), firstDecl + mm(9), "1 2-2004"}};
+    EXPECT_EQ(printedAt(items, expected), expected);
     EXPECT_EQ(crosses(items).size(), 2u);
     for (const Item& i : items)
         EXPECT_EQ(i.text.find("-0"), std::string::npos) << "no period printed for an unset choice: " << i.text;

@@ -19,7 +19,7 @@ struct RecordListTest : ::testing::Test {
     {
         RowTable table;
         LoadRecordList(table, kind, formType, progress);
-        EXPECT_EQ(table.rows.front(), RecordListHeader());
+        EXPECT_EQ(table.rows.front(), (std::vector<std::string>{"Konto", "Nazwa", "NIP"}));
         EXPECT_EQ(table.selectedRow, -1);
         return Rows(table.rows.begin() + 1, table.rows.end());
     }

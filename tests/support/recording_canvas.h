@@ -19,15 +19,6 @@ public:
 
     int textWidth(std::string_view text) override { return static_cast<int>(text.size()) * charWidth_; }
 
-    // The first item with this text, or nullptr.
-    const Item* find(const std::string& text) const
-    {
-        for (const Item& i : items)
-            if (i.text == text)
-                return &i;
-        return nullptr;
-    }
-
     std::vector<Item> items;
 
 protected:

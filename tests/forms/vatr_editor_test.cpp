@@ -1,0 +1,523 @@
+// The VAT-R editor's own rules, driven offscreen through its named controls
+// with today's date fixed: defaults at activation, the kind of taxpayer, the
+// period groups, the VAT-R/UE attachment, the leave checks and what saving
+// writes at each field's offset.
+#include "common/FocusMoves.h"
+#include "common/MaskedEdit.h"
+#include "common/app_state.h"
+#include "common/clock.h"
+#include "common/record_text.h"
+#include "forms/CheckList.h"
+#include "forms/DatePicker.h"
+#include "forms/Memo.h"
+#include "forms/RadioGroup.h"
+#include "forms/TFr_adr1.h"
+#include "forms/Tfr_osw.h"
+#include "forms/Tpdlg_vatr.h"
+#include "forms/nip1_test_support.h"
+#include "ledger/ledger_access.h"
+#include "ledger/ledger_test_files.h"
+#include "records/cleared_record.h"
+#include "records/vat_records.h"
+#include "register/record_files.h"
+#include "support/ui_test_environment.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+constexpr int kAccount = 4;
+const char* const kAccountText = "004";
+constexpr Date4 kToday{2005, 12, 7};
+
+std::unique_ptr<Tpdlg_vatr> openEditor(int mode)
+{
+    auto d = std::make_unique<Tpdlg_vatr>();
+    d->prepare(kAccountText, "NOWAK ADAM", QString("VAT-R    ") + kAccountText + " NOWAK ADAM", mode);
+    QTest::qVerify(showActive(d.get()), "showActive", "the editor is the active window", __FILE__, __LINE__);
+    return d;
+}
+
+// The VAT-R buffer as a record of the account, every byte of it zero but
+// the account, ready for the editor to load.
+Bytes clearedBuffer()
+{
+    Bytes rec = recordBuffer(KindVatr);
+    ClearRecordBytes(rec);
+    setStr(rec, vatr::account_no, kAccountText);
+    return rec;
+}
+
+std::vector<unsigned char> storedRecord()
+{
+    const std::vector<unsigned char> file = fileBytes(dataFileName("vatr."));
+    const auto at = file.begin() + kAccount * vatr::kRecordSize;
+    return {at, at + vatr::kRecordSize};
+}
+
+void focusOn(QWidget* control)
+{
+    showPageOf(control);
+    moveFocus(control);
+}
+
+bool isShown(const QWidget* w) { return !w->isHidden(); }
+
+bool pageShown(const Tpdlg_vatr& d) { return d.pages->isTabVisible(d.pages->indexOf(d.ts_vatrue)); }
+
+} // namespace
+
+class VatrEditorTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<UiTestEnvironment<>> env;
+
+private slots:
+    void init()
+    {
+        env = std::make_unique<UiTestEnvironment<>>();
+        appState() = AppState{};
+        setTodayProvider([] { return kToday; });
+        RecordFileBuilder(KindVatr, kAccount + 2).save();
+        clearedBuffer();
+    }
+    void cleanup()
+    {
+        setTodayProvider({});
+        env.reset();
+    }
+
+    void activationShowsTodayAndTheCurrentPeriod_data()
+    {
+        QTest::addColumn<int>("month");
+        QTest::addColumn<QString>("quarter");
+        QTest::newRow("December") << 12 << "4";
+        QTest::newRow("March") << 3 << "1";
+        QTest::newRow("April") << 4 << "2";
+    }
+    void activationShowsTodayAndTheCurrentPeriod()
+    {
+        QFETCH(int, month);
+        const Date4 day{2006, static_cast<std::uint8_t>(month), 30};
+        setTodayProvider([day] { return day; });
+        auto d = openEditor(EditorDialog::NewRecord);
+        for (const DatePicker* picker : {d->dt_obow, d->dt_rozp, d->dt_zak})
+            QCOMPARE(picker->date(), QDate(2006, month, 30));
+        for (const MaskedEdit* year : {d->m_dt2_rok, d->m_dt3_rok, d->m_dt4_rok, d->m_dt5_rok})
+            QCOMPARE(year->text(), QString("2006"));
+        for (const QComboBox* months : {d->cb_dt2_m, d->cb_dt4_m, d->cb_dt5_m})
+            QCOMPARE(months->currentText(), QString::number(month));
+        QTEST(d->cb_dt3_m->currentText(), "quarter");
+    }
+
+    void aNewRecordSavedAtOnceHoldsTheDefaults()
+    {
+        auto d = openEditor(EditorDialog::NewRecord);
+        d->kl_okClick();
+        QCOMPARE(d->result(), int(QDialog::Accepted));
+
+        std::vector<unsigned char> expected(vatr::kRecordSize);
+        ClearRecordBytes(expected);
+        setStr(expected, vatr::account_no, kAccountText);
+        setU8(expected, vatr::purpose, 2);
+        setStr(expected, vatr::id_no, std::string(9, ' '));
+        setStr(expected, vatr::addr / address_block::country, "POLSKA");
+        setDate(expected, vatr::c1_date, kToday);
+        setU8(expected, vatr::first_decl_form, 1);
+        setU8(expected, vatr::first_decl_period, 12);
+        setI32(expected, vatr::first_decl_year, 2005);
+        setU8(expected, vatr::vat_r_ue_attached, 1);
+        setDate(expected, vatr::ue_start_date, kToday);
+        setDate(expected, vatr::ue_end_date, kToday);
+        QCOMPARE(storedRecord(), expected);
+    }
+
+    void theKindOfTaxpayerSetsCaptionsMaskAndAddressHeading()
+    {
+        auto d = openEditor(EditorDialog::NewRecord);
+        const auto shows = [&](const QStringList& captions, const QString& blankId, const QString& heading) {
+            QCOMPARE((QStringList{d->e_nazwisko->text(), d->e_imojca->text(), d->e_pesel->text(), d->e_dur->text()}),
+                     captions);
+            QCOMPARE(d->m_pesel->editText(), blankId);
+            QCOMPARE(d->Fr_adr_s->g_adr->title(), heading);
+        };
+        const QStringList entity = {"N&azwa pełna", "Nazwa skróc&ona", "R&EGON",
+                                    "Da&ta rozpoczęcia działalności (dzień-miesiąc-rok)"};
+        const QStringList person = {"N&azwisko, pierwsze imię, drugie imię", "Imię &ojca, imię matki", "P&ESEL",
+                                    "Da&ta urodzenia (dzień-miesiąc-rok)"};
+        shows(entity, QString(9, '_'), "B.2. ADRES SIEDZIBY");
+        d->r_rodzpod->button(2)->click();
+        shows(person, QString(11, '_'), "B.2. ADRES ZAMIESZKANIA");
+        d->r_rodzpod->button(0)->click();
+        shows(entity, QString(9, '_'), "B.2. ADRES SIEDZIBY");
+        d->r_rodzpod->button(1)->click();
+        shows(person, QString(11, '_'), "B.2. ADRES ZAMIESZKANIA");
+    }
+
+    void aStoredPersonKeepsAllElevenDigitsOfThePesel()
+    {
+        Bytes rec = clearedBuffer();
+        setU8(rec, vatr::taxpayer_kind, 2);
+        setStr(rec, vatr::id_no, "80010112345");
+        auto d = openEditor(EditorDialog::Update);
+        QCOMPARE(d->m_pesel->text(), QString("80010112345"));
+        QCOMPARE(d->e_pesel->text(), QString("P&ESEL"));
+        d->kl_okClick();
+        QCOMPARE(getStr(storedRecord(), vatr::id_no), std::string("80010112345"));
+        QCOMPARE(getU8(storedRecord(), vatr::taxpayer_kind), std::uint8_t(2));
+    }
+
+    void periodsAreShownAndStoredOnlyWhereTheirOptionTakesThem()
+    {
+        Bytes rec = clearedBuffer();
+        setU8(rec, vatr::cash_method, 1);
+        setU8(rec, vatr::cash_method_period, 5);
+        setI32(rec, vatr::cash_method_year, 2004);
+        setU8(rec, vatr::quarterly, 1); // no quarter for this option: the stale one stays unshown
+        setU8(rec, vatr::quarterly_quarter, 3);
+        setI32(rec, vatr::quarterly_year, 1999);
+        setU8(rec, vatr::special_proc, 2);
+        setU8(rec, vatr::special_proc_month, 7);
+        setI32(rec, vatr::special_proc_year, 2003);
+        auto d = openEditor(EditorDialog::Update);
+        QVERIFY(d->rb_kas1->isChecked() && d->rb_kw1->isChecked() && d->RB_proc2->isChecked());
+        QCOMPARE(d->cb_dt2_m->currentText(), QString("5"));
+        QCOMPARE(d->m_dt2_rok->text(), QString("2004"));
+        QCOMPARE(d->cb_dt3_m->currentText(), QString("4"));
+        QCOMPARE(d->m_dt3_rok->text(), QString("2005"));
+        QCOMPARE(d->cb_dt4_m->currentText(), QString("7"));
+        QCOMPARE(d->m_dt4_rok->text(), QString("2003"));
+
+        // Which options show their period.
+        const std::pair<QRadioButton*, bool> options[] = {
+            {d->rb_kas1, true},   {d->rb_kas2, true},   {d->rb_kas3, true},   {d->rb_kas0, false},
+            {d->rb_kw1, false},   {d->rb_kw2, true},    {d->rb_kw3, true},    {d->rb_kw0, false},
+            {d->rb_proc1, true},  {d->RB_proc2, true},  {d->rb_proc3, false}, {d->rb_proc4, false},
+            {d->rb_proc0, false},
+        };
+        for (const auto& [option, withPeriod] : options) {
+            option->click();
+            QWidget* group = option->parentWidget();
+            const QComboBox* period = group == d->G_30 ? d->cb_dt2_m : group == d->g_32 ? d->cb_dt3_m : d->cb_dt4_m;
+            QVERIFY2(period->isVisibleTo(group) == withPeriod, qPrintable(option->objectName()));
+        }
+
+        d->rb_kas0->click();
+        d->rb_kw2->click();
+        d->cb_dt3_m->setCurrentIndex(1);
+        d->rb_proc3->click();
+        d->kl_okClick();
+        const std::vector<unsigned char> saved = storedRecord();
+        QCOMPARE(getU8(saved, vatr::cash_method), std::uint8_t(0));
+        QCOMPARE(getU8(saved, vatr::cash_method_period), std::uint8_t(0));
+        QCOMPARE(getI32(saved, vatr::cash_method_year), 0);
+        QCOMPARE(getU8(saved, vatr::quarterly), std::uint8_t(2));
+        QCOMPARE(getU8(saved, vatr::quarterly_quarter), std::uint8_t(2));
+        QCOMPARE(getI32(saved, vatr::quarterly_year), 2005);
+        QCOMPARE(getU8(saved, vatr::special_proc), std::uint8_t(3));
+        QCOMPARE(getU8(saved, vatr::special_proc_month), std::uint8_t(0));
+        QCOMPARE(getI32(saved, vatr::special_proc_year), 0);
+    }
+
+    void thePeriodBoxesRefuseWhatIsNoneOfTheirItems_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("option"); // shows the box
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        const QString monthOrQuarter = " - nie jest poprawnym numerem miesiąca lub kwartału";
+        QTest::newRow("30") << "cb_dt2_m" << "rb_kas2" << "13" << "13" + monthOrQuarter;
+        QTest::newRow("32") << "cb_dt3_m" << "rb_kw3" << "5" << "5 - nie jest poprawnym numerem kwartału";
+        QTest::newRow("34") << "cb_dt4_m" << "rb_proc1" << "0" << "0 - nie jest poprawnym numerem miesiąca";
+        QTest::newRow("C.2") << "cb_dt5_m" << "rb_dek2" << "x" << "x" + monthOrQuarter;
+    }
+    void thePeriodBoxesRefuseWhatIsNoneOfTheirItems()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, option);
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        auto d = openEditor(EditorDialog::NewRecord);
+        d->findChild<QRadioButton*>(option)->click();
+        auto* period = d->findChild<QComboBox*>(box);
+        auto* year = d->findChild<MaskedEdit*>("m_dt" + box.mid(5, 1) + "_rok");
+        focusOn(period);
+        period->setEditText(typed);
+        moveFocus(year);
+        QCOMPARE(env->messages.texts(), std::vector<std::string>{message.toStdString()});
+        QVERIFY(isWithin(QApplication::focusWidget(), period));
+
+        moveFocus(d->kl_anuluj);
+        QCOMPARE(env->messages.shown.size(), std::size_t(1));
+        focusOn(period);
+        period->setEditText(" 3 ");
+        moveFocus(year);
+        QCOMPARE(env->messages.shown.size(), std::size_t(1));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(year));
+    }
+
+    void anImpossibleDateIsRefused()
+    {
+        auto d = openEditor(EditorDialog::NewRecord);
+        for (MaskedEdit* date : {d->m_dur, d->fr_osw->m_dwyp}) {
+            focusOn(date);
+            date->setText("31-04-2005");
+            moveFocus(date == d->m_dur ? static_cast<QWidget*>(d->r_rodzpod->button(1)) : d->z_osw_tel);
+            QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(date));
+            date->setText("30-04-2005");
+        }
+        QCOMPARE(env->messages.texts(), (std::vector<std::string>{"Niepoprawna data", "Niepoprawna data"}));
+    }
+
+    void theAttachmentPageFollowsItsTickAndUntickedKeepsItsStoredBytes()
+    {
+        Bytes rec = clearedBuffer();
+        setU8(rec, vatr::vat_r_ue_attached, 1);
+        setU8(rec, vatr::ue_kinds.item(0), 1);
+        setU8(rec, vatr::ue_kinds.item(2), 1);
+        rec[vatr::reserved_890.offset] = 0x5A;
+        setDate(rec, vatr::ue_start_date, Date4{2004, 5, 1});
+        setU8(rec, vatr::ue_end_kinds.item(1), 1);
+        setDate(rec, vatr::ue_end_date, Date4{2004, 6, 30});
+        setU8(rec, vatr::deposit, 1);
+        const auto attachmentOf = [](ConstBytes r) {
+            return std::vector<unsigned char>(r.begin() + vatr::ue_kinds.offset, r.begin() + vatr::deposit.end());
+        };
+        const std::vector<unsigned char> attachment = attachmentOf(rec);
+
+        auto d = openEditor(EditorDialog::Update);
+        QVERIFY(pageShown(*d));
+        QVERIFY(d->ch_wdt->isChecked() && !d->Ch_wnt->isChecked() && d->ch_wnt1->isChecked());
+        QVERIFY(d->ch_rez_wnt->isChecked() && d->ch_kaucja->isChecked());
+        QCOMPARE(d->dt_rozp->date(), QDate(2004, 5, 1));
+        QCOMPARE(d->dt_zak->date(), QDate(2004, 6, 30));
+        d->Ch_usl->setChecked(true);
+        d->ch_zalue->click();
+        QVERIFY(!pageShown(*d));
+        d->kl_okClick();
+        std::vector<unsigned char> saved = storedRecord();
+        QCOMPARE(getU8(saved, vatr::vat_r_ue_attached), std::uint8_t(0));
+        QCOMPARE(attachmentOf(saved), attachment);
+
+        // Not attached: the stored attachment is not shown, and ticking the
+        // box again stores what the page then shows.
+        std::copy(saved.begin(), saved.end(), recordBuffer(KindVatr).begin());
+        auto again = openEditor(EditorDialog::Update);
+        QVERIFY(!again->ch_zalue->isChecked() && !pageShown(*again));
+        QVERIFY(!again->ch_wdt->isChecked() && !again->ch_kaucja->isChecked());
+        QCOMPARE(again->dt_rozp->date(), QDate(2005, 12, 7));
+        again->ch_zalue->click();
+        QVERIFY(pageShown(*again));
+        again->Ch_wnt->setChecked(true);
+        again->kl_okClick();
+        saved = storedRecord();
+        QCOMPARE(getU8(saved, vatr::vat_r_ue_attached), std::uint8_t(1));
+        const std::uint8_t kinds[] = {0, 1, 0, 0};
+        for (std::uint32_t k = 0; k < 4; ++k) {
+            QCOMPARE(getU8(saved, vatr::ue_kinds.item(k)), kinds[k]);
+            QCOMPARE(getU8(saved, vatr::ue_end_kinds.item(k)), std::uint8_t(0));
+        }
+        QCOMPARE(saved[vatr::reserved_890.offset], std::uint8_t(0x5A));
+        QCOMPARE(getDate(saved, vatr::ue_start_date), kToday);
+        QCOMPARE(getU8(saved, vatr::deposit), std::uint8_t(0));
+    }
+
+    void theEndDateShowsOnlyWithoutARegistrationKind()
+    {
+        auto d = openEditor(EditorDialog::NewRecord);
+        for (QCheckBox* kind : {d->ch_wdt, d->Ch_wnt, d->ch_wnt1, d->Ch_usl}) {
+            QVERIFY(isShown(d->dt_zak) && isShown(d->e_dzak));
+            kind->click();
+            QVERIFY2(!isShown(d->dt_zak) && !isShown(d->e_dzak), qPrintable(kind->objectName()));
+            kind->click();
+        }
+        QVERIFY(isShown(d->dt_zak));
+    }
+
+    void thePurposeAndTheOfficeChangeShowTheirBoxes()
+    {
+        auto d = openEditor(EditorDialog::NewRecord);
+        QVERIFY(isShown(d->g_zm_us));
+        QVERIFY(!isShown(d->c_pop_us) && !isShown(d->e_pop_us));
+        d->rb_us->click();
+        QVERIFY(isShown(d->c_pop_us) && isShown(d->e_pop_us));
+        d->r_przez_form->button(0)->click();
+        QVERIFY(!isShown(d->g_zm_us));
+    }
+
+    void theForeignOfficeMemoShowsOnlyLinesThatHoldText()
+    {
+        Bytes rec = clearedBuffer();
+        setStr(rec, vatr::foreign_office_lines.item(0), "FINANZAMT");
+        setStr(rec, vatr::foreign_office_lines.item(2), "BERLIN");
+        auto d = openEditor(EditorDialog::Update);
+        QCOMPARE(d->m_uszagr->lines(), (QStringList{"FINANZAMT", "BERLIN"}));
+        d->m_uszagr->setPlainText("A\nB\nC\nD\nE");
+        d->kl_okClick();
+        const std::vector<unsigned char> saved = storedRecord();
+        for (std::uint32_t k = 0; k < 4; ++k)
+            QCOMPARE(getStr(saved, vatr::foreign_office_lines.item(k)), std::string(1, char('A' + k)));
+    }
+
+    void theNipIsShownGroupedAndStoredWithItsCountryCode_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("plain") << "1234567890" << "123-456-78-90" << "de987654321" << "DE987654321";
+        QTest::newRow("prefixed") << "PL1234567890" << "PL123-456-78-90" << "7775554433" << "7775554433";
+    }
+    void theNipIsShownGroupedAndStoredWithItsCountryCode()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, typed);
+        setStr(clearedBuffer(), vatr::nip, stored.toStdString());
+        auto d = openEditor(EditorDialog::Update);
+        QTEST(d->m_nip->text().trimmed(), "shown");
+        d->kl_okClick();
+        QCOMPARE(QString::fromStdString(getStr(storedRecord(), vatr::nip)), stored);
+
+        auto again = openEditor(EditorDialog::Update);
+        focusOn(again->m_nip);
+        again->m_nip->selectAll();
+        QTest::keyClicks(again->m_nip, typed);
+        again->kl_okClick();
+        QTEST(QString::fromStdString(getStr(storedRecord(), vatr::nip)), "saved");
+    }
+
+    void bothEmailBoxesLandInTheirOwnFields()
+    {
+        auto d = openEditor(EditorDialog::NewRecord);
+        d->Fr_adr_s->z_email->setText("biuro@firma.pl");
+        d->z_email->setText("jan@firma.pl");
+        d->z_osw_tel->setText("58 555 44 33");
+        d->kl_okClick();
+        const std::vector<unsigned char> saved = storedRecord();
+        QCOMPARE(getStr(saved, vatr::addr_email), std::string("biuro@firma.pl"));
+        QCOMPARE(getStr(saved, vatr::declarant_email), std::string("jan@firma.pl"));
+        QCOMPARE(getStr(saved, vatr::declarant_phone), std::string("58 555 44 33"));
+    }
+
+    void aLedgerTaxpayerIsShownPrefilled()
+    {
+        writeOffices({cp("Urząd Skarbowy w Sopocie")});
+        LedgerTestFile ledger(kAccount + 1);
+        Bytes taxpayer = ledger.taxpayer(kAccount, kAccountText);
+        setU8(taxpayer, ledger::taxpayer_kind, 1);
+        setStr(taxpayer, ledger::surname, "NOWAK");
+        setStr(taxpayer, ledger::first_name, "ADAM");
+        setStr(taxpayer, ledger::pesel, "80010112345");
+        setStr(taxpayer, ledger::nip, "777-555-44-33");
+        setU8(taxpayer, ledger::office_index, 1);
+        ledger.save();
+        QVERIFY(LookupLedgerAccount(kAccountText, env->messages));
+        ClearRecordBytes(recordBuffer(KindVatr));
+
+        auto d = openEditor(EditorDialog::FromLedger);
+        QCOMPARE(d->m_nip->text().trimmed(), QString("777-555-44-33"));
+        QCOMPARE(d->c_urzsk->currentText(), QString("URZĄD SKARBOWY W SOPOCIE"));
+        QCOMPARE(d->c_pop_us->count(), 1);
+        QCOMPARE(d->r_przez_form->itemIndex(), 0);
+        QVERIFY(!isShown(d->g_zm_us));
+        QCOMPARE(d->z_nazwisko->text(), QString("NOWAK ADAM"));
+        QCOMPARE(d->m_pesel->text(), QString("80010112345"));
+        QCOMPARE(d->e_nazwisko->text(), QString("N&azwisko, pierwsze imię, drugie imię"));
+        QCOMPARE(d->dt_obow->date(), QDate(2005, 12, 7));
+        QCOMPARE(d->cb_dt5_m->currentText(), QString("12"));
+        QCOMPARE(d->m_dt5_rok->text(), QString("2005"));
+        d->kl_okClick();
+        QCOMPARE(getStr(storedRecord(), vatr::name), std::string("NOWAK ADAM"));
+    }
+
+    void periodYearAndCheckListConversionsAndFieldsKeptByState()
+    {
+        constexpr Field period{"period", 0, 1, FieldType::U8};
+        constexpr Field year{"year", 1, 4, FieldType::I32};
+        constexpr Field ticks{"ticks", 5, 3, FieldType::U8, nullptr, 3};
+        constexpr Field kept{"kept", 8, 1, FieldType::U8};
+        constexpr Field zeroed{"zeroed", 9, 1, FieldType::U8};
+        std::vector<std::uint8_t> record(10, 0x77);
+        QComboBox box;
+        box.setEditable(true);
+        box.addItems({"1", "2", "3"});
+        QLineEdit yearEdit;
+        CheckList list(nullptr, "list", {"a", "b", "c"});
+        QCheckBox keptBox;
+        QCheckBox zeroedBox;
+        bool applies = false;
+        const BindingTable table = {
+            {&box, period, Conv::ComboChoice},
+            {&yearEdit, year, Conv::Year},
+            {&list, ticks, Conv::CheckList},
+            {&keptBox, kept, Conv::Flag, 1, [&] { return applies; }},
+            {&zeroedBox, zeroed, Conv::Flag, 1, [&] { return applies; }, Otherwise::Zero},
+        };
+        box.setEditText(" 2 ");
+        yearEdit.setText("2004 ");
+        list.setChecked(2, true);
+        keptBox.setChecked(true);
+        SaveBindings(table, record);
+        QCOMPARE(record, (std::vector<std::uint8_t>{2, 0xD4, 0x07, 0, 0, 0, 0, 1, 0x77, 0}));
+
+        box.setEditText("4");
+        yearEdit.setText("20 4");
+        SaveBindings(table, record);
+        QCOMPARE(int(record[0]), 0);
+        QCOMPARE(getI32(record, year), 0);
+
+        // A stored 0 leaves the period and the year as they are; a field
+        // whose binding does not apply is not loaded.
+        record[5] = 1;
+        record[7] = 0;
+        record[8] = 0;
+        LoadBindings(table, record);
+        QCOMPARE(box.currentText(), QString("4"));
+        QCOMPARE(yearEdit.text(), QString("20 4"));
+        QVERIFY(list.isChecked(0) && !list.isChecked(2));
+        QVERIFY(keptBox.isChecked());
+        applies = true;
+        record[0] = 3;
+        setI32(record, year, 1999);
+        LoadBindings(table, record);
+        QCOMPARE(box.currentText(), QString("3"));
+        QCOMPARE(yearEdit.text(), QString("1999"));
+        QVERIFY(!keptBox.isChecked());
+    }
+
+    void controlsFollowTheFormInTabOrderWithTheButtonsLast()
+    {
+        Tpdlg_vatr d;
+        QStringList chain;
+        for (QWidget* w = d.nextInFocusChain(); w != &d; w = w->nextInFocusChain())
+            if ((w->focusPolicy() & Qt::TabFocus) && !w->objectName().isEmpty())
+                chain << w->objectName();
+        const QStringList inOrder = {
+            "m_nip",      "c_urzsk",   "m_uszagr",  "rb_nie_us", "rb_us",    "c_pop_us",  "m_pesel",
+            "z_nazwisko", "z_imojca",  "m_dur",     "z_email",   "z_nipzagr", "ch_obow_pod", "dt_obow",
+            "rb_kas1",    "rb_kas0",   "cb_dt2_m",  "m_dt2_rok", "rb_kw1",   "cb_dt3_m",  "rb_proc1",
+            "rb_proc0",   "cb_dt4_m",  "rb_dek1",   "rb_dek4",   "cb_dt5_m", "m_dt5_rok", "ch_zalue",
+            "z_osw_im",   "z_osw_nazw", "m_dwyp",   "z_osw_tel", "z_email",  "ch_wdt",    "Ch_usl",
+            "dt_rozp",    "ch_rez_wdt", "ch_rez",   "dt_zak",    "ch_kaucja",
+        };
+        qsizetype at = -1;
+        for (const QString& name : inOrder) {
+            const qsizetype next = chain.indexOf(name, at + 1);
+            QVERIFY2(next > at, qPrintable(name + " out of order"));
+            at = next;
+        }
+        QCOMPARE(chain.mid(chain.size() - 4), (QStringList{"kl_ok", "kl_druk", "kl_anuluj", "kl_pomoc"}));
+    }
+};
+
+QTEST_MAIN(VatrEditorTest)
+#include "vatr_editor_test.moc"
