@@ -1,6 +1,7 @@
 #include "forms/EditorDialog.h"
 
 #include "common/FocusMoves.h"
+#include "common/MaskedEdit.h"
 #include "common/cp1250.h"
 #include "common/guarded_command.h"
 #include "common/help.h"
@@ -9,6 +10,7 @@
 #include "common/record_text.h"
 #include "common/tax_offices.h"
 #include "common/ui_messages.h"
+#include "forms/FormControls.h"
 #include "ledger/ledger_access.h"
 #include "print/Tf_wydr.h"
 #include "records/nip_record.h"
@@ -19,6 +21,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -46,6 +49,22 @@ QStringList taxOfficeNames()
     for (const std::string& name : FillTaxOffices())
         names << fromRecordText(cp1250::upper(LedgerText(name)));
     return names;
+}
+
+// A box never takes more typed text than its field stores: what would be cut
+// on saving is not typed at all. A shorter limit of the form's own stays.
+void limitTypingToField(const Binding& b)
+{
+    if (b.conv != Conv::Text && b.conv != Conv::TextOrDefault && b.conv != Conv::TrimmedText)
+        return;
+    QLineEdit* edit = qobject_cast<QLineEdit*>(b.control);
+    if (auto* combo = qobject_cast<QComboBox*>(b.control))
+        edit = combo->lineEdit();
+    if (!edit || qobject_cast<MaskedEdit*>(edit))
+        return;
+    const int stored = storedLength(b.field);
+    if (const int limit = typingLimit(edit); limit == 0 || limit > stored)
+        limitTyping(edit, stored);
 }
 
 } // namespace
@@ -109,6 +128,8 @@ void EditorDialog::finishBuilding(Parts parts)
     firstControl_ = parts.firstControl;
     taxOfficeBoxes_ = std::move(parts.taxOfficeBoxes);
     unbound_ = std::move(parts.unbound);
+    for (const Binding& b : bindings_)
+        limitTypingToField(b);
     for (const Binding& b : bindings_)
         if (!controlFitsConversion(b))
             qFatal("%s: control %s does not fit the conversion of field %s", metaObject()->className(),

@@ -380,6 +380,26 @@ private slots:
         QVERIFY(env->messages.shown.empty());
     }
 
+    void noBoxTakesMoreTypedTextThanItsFieldStores_data() { addForms(); }
+    void noBoxTakesMoreTypedTextThanItsFieldStores()
+    {
+        QFETCH(int, row);
+        auto d = editorOf(kCases[row]);
+        QVERIFY(d);
+        for (const Binding& b : d->bindings()) {
+            if (b.conv != Conv::Text && b.conv != Conv::TextOrDefault && b.conv != Conv::TrimmedText)
+                continue;
+            auto* combo = qobject_cast<QComboBox*>(b.control);
+            auto* edit = combo ? combo->lineEdit() : qobject_cast<QLineEdit*>(b.control);
+            if (!edit || qobject_cast<MaskedEdit*>(edit))
+                continue;
+            edit->clear();
+            QTest::keyClicks(edit, QString(int(b.field.capacity()) + 3, 'X'));
+            QVERIFY2(edit->text().size() <= int(b.field.capacity()),
+                     qPrintable(b.control->objectName() + " took " + QString::number(edit->text().size())));
+        }
+    }
+
     void aControlOfTheWrongKindIsPassedOver()
     {
         QCheckBox box;

@@ -279,27 +279,6 @@ private slots:
         QCOMPARE(address->z_faks->text(), QString("058 555 12 34 w"));
     }
 
-    void noBoxOfTheNip1EditorTakesMoreThanItsFieldStores()
-    {
-        Tpdlg_nip1 editor;
-        int boxes = 0;
-        for (const Binding& b : editor.bindings()) {
-            if (b.conv != Conv::Text && b.conv != Conv::TextOrDefault && b.conv != Conv::TrimmedText)
-                continue;
-            auto* combo = qobject_cast<QComboBox*>(b.control);
-            auto* edit = combo ? combo->lineEdit() : qobject_cast<QLineEdit*>(b.control);
-            if (!edit || qobject_cast<MaskedEdit*>(edit))
-                continue;
-            ++boxes;
-            const int limit = typingLimit(edit);
-            const QString name = b.control->objectName() + " (" +
-                                 QString::fromUtf8(b.field.name.data(), qsizetype(b.field.name.size())) + ")";
-            QVERIFY2(limit > 0 && limit <= storedLength(b.field),
-                     qPrintable(name + QString(" takes %1").arg(limit)));
-        }
-        QVERIFY(boxes > 50);
-    }
-
     // A REGON of a local unit has 14 digits; one of 9 is read back as 9.
     void theRegonBoxTakesFourteenDigitsAndKeepsNineAsNine()
     {
