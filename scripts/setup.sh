@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core
   poppler-utils xvfb xauth imagemagick
+  dpkg-dev desktop-file-utils appstream
 )
 
 missing=()

@@ -1,17 +1,20 @@
 // zgloszenia-pdf FORM ACCOUNT OUTPUT.pdf [--pages LIST] [--resolution DPI]
 // Prints a stored form of the data directory (the working directory) into
 // a PDF file, one page per printed sheet, as the print dialog would print
-// it with every prompt answered OK. Needs no display.
+// it with every prompt answered OK. Needs no display. The output is written
+// whole or not at all, and never over one of the data files.
 #include "common/account.h"
 #include "common/data_files.h"
 #include "common/file_io.h"
 #include "common/io_error.h"
 #include "records/nip_record.h"
 #include "print/page_layouts.h"
+#include "print/pdf_output.h"
 #include "print/print_job.h"
 #include "print/qt_printer_device.h"
 #include "register/record_kind.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QPrinter>
 #include <QString>
@@ -24,6 +27,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <sys/stat.h>
 #include <variant>
 #include <vector>
 
@@ -129,6 +133,25 @@ std::variant<Options, Failure> parseArguments(int argc, char* argv[])
     return options;
 }
 
+bool sameDirectory(const std::string& a, const std::string& b)
+{
+    struct stat sa {}, sb {};
+    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev
+        && sa.st_ino == sb.st_ino;
+}
+
+// Whether writing the output would replace a data file of the program or
+// the ledger: every one lies in the working directory, named *.Rdx.
+bool isDataFile(const std::string& output)
+{
+    const std::string resolved = linkTarget(output);
+    const std::size_t slash = resolved.rfind('/');
+    const std::string extension = upper("." + std::string(kDataExtension));
+    if (!upper(resolved).ends_with(extension))
+        return false;
+    return sameDirectory(slash == std::string::npos ? "." : resolved.substr(0, slash + 1), ".");
+}
+
 // The record stored under the account, when it is in use and holds the form.
 std::optional<std::vector<std::uint8_t>> storedRecord(const PrintForm& form, int account)
 {
@@ -176,13 +199,14 @@ int fail(const Failure& failure)
 
 int exportPdf(const Options& options, int argc, char* argv[])
 {
+    if (isDataFile(options.output))
+        return fail({UsageError, "Plik wynikowy nie może być zbiorem danych: " + options.output});
     const PrintForm& form = printForm(options.kind);
     std::optional<std::vector<std::uint8_t>> record;
     try {
         record = storedRecord(form, AccountToInt(options.account));
     } catch (const IoError& e) {
-        return fail({InputOutputError,
-            "Błąd we/wy zbioru " + dataFileName(kindAt(form.recordKind).baseName) + ": " + e.what()});
+        return fail({InputOutputError, std::string("Błąd we/wy: ") + e.what()});
     }
     if (!record)
         return fail({NoSuchRecord, "Brak formularza " + options.formName + " o numerze konta " + options.account});
@@ -191,23 +215,40 @@ int exportPdf(const Options& options, int argc, char* argv[])
     if (const Failure* f = std::get_if<Failure>(&ticked))
         return fail(*f);
 
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // No display is needed, whichever platform the environment names.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(onlyQtErrors);
     QGuiApplication app(argc, argv);
+    std::optional<PdfOutput> output;
+    try {
+        output.emplace(options.output);
+    } catch (const IoError& e) {
+        return fail({InputOutputError, std::string("Nie można zapisać pliku PDF: ") + e.what()});
+    }
     QPrinter printer(QPrinter::HighResolution);
-    setUpPdfPrinter(printer, QString::fromStdString(options.output), options.resolution);
+    setUpPdfPrinter(printer, QFile::decodeName(QByteArray::fromStdString(output->temporaryName())), options.resolution);
     QtPrinterDevice device(printer);
     CollectingMessenger everyPromptOk(true);
+    bool painted = false;
+    const PageRenderer render = [&painted](PageId page, PageWriter& writer, ConstBytes stored, int sheet) {
+        painted = true;
+        renderPage(page, writer, stored, sheet);
+    };
     try {
-        runPrintJob(options.kind, *record, std::get<BoxTicks>(ticked), {device, everyPromptOk, renderPage});
+        runPrintJob(options.kind, *record, std::get<BoxTicks>(ticked), {device, everyPromptOk, render});
     } catch (const IoError& e) {
         return fail({InputOutputError, std::string("Błąd we/wy plików marginesów i odstępów: ") + e.what()});
     } catch (const PrinterError& e) {
         return fail({InputOutputError, e.what()});
     }
-    if (!device.finish())
-        return fail({InputOutputError, "Nie można zapisać pliku " + options.output});
+    try {
+        if (!device.finish())
+            throw IoError(IoError::DeviceFailure, options.output);
+        if (painted)
+            output->commit();
+    } catch (const IoError& e) {
+        return fail({InputOutputError, std::string("Nie można zapisać pliku PDF: ") + e.what()});
+    }
     return Success;
 }
 

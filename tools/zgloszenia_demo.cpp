@@ -1,11 +1,14 @@
 // zgloszenia-demo DIR [--taxpayers N] [--mode 0|1|2]
-// Fills DIR with fictional sample data for trying the program out.
+// Fills DIR (created when missing) with fictional sample data for trying the
+// program out.
 #include "common/io_error.h"
 #include "sample_ledger.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 namespace {
 int usage()
@@ -38,6 +41,12 @@ int main(int argc, char* argv[])
             ++i;
         else
             return usage();
+    }
+    std::error_code made;
+    std::filesystem::create_directories(argv[1], made);
+    if (made) {
+        std::fprintf(stderr, "Nie można utworzyć katalogu %s: %s\n", argv[1], made.message().c_str());
+        return 4;
     }
     try {
         WriteSampleData(argv[1], static_cast<int>(taxpayers), static_cast<std::uint8_t>(mode));

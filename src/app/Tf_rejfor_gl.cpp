@@ -13,10 +13,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -74,7 +77,7 @@ QString hintOf(const CommandRow& row) { return QString::fromUtf8(row.hint ? row.
 Tf_rejfor_gl::Tf_rejfor_gl(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName("f_rejfor_gl");
-    setWindowTitle(QString::fromUtf8(kProgramName));
+    showDataDirectory();
     setWindowIcon(programIcon());
     resize(900, 560);
 
@@ -82,6 +85,12 @@ Tf_rejfor_gl::Tf_rejfor_gl(QWidget* parent) : QMainWindow(parent)
     wsk_post->setObjectName("wsk_post");
     wsk_post->setRange(0, 100);
     statusBar()->addPermanentWidget(wsk_post, 1);
+    askDirectory = [this](const QString& start) { return askForDataDirectory(this, start); };
+    b_katalog = new QPushButton("Katalog danych...", this);
+    b_katalog->setObjectName("b_katalog");
+    b_katalog->setFlat(true);
+    connect(b_katalog, &QPushButton::clicked, this, &Tf_rejfor_gl::changeDataDirectory);
+    statusBar()->addWidget(b_katalog);
 
     auto* centre = new QLabel(this);
     centre->setObjectName("e_tlo");
@@ -214,6 +223,28 @@ void Tf_rejfor_gl::FormCreate()
 void Tf_rejfor_gl::inic()
 {
     runGuarded([] { ::inic(UiMessages::current()); });
+}
+
+void Tf_rejfor_gl::showDataDirectory()
+{
+    setWindowTitle(QString::fromUtf8(kProgramName) + " – " + QDir::toNativeSeparators(QDir::currentPath()));
+}
+
+void Tf_rejfor_gl::changeDataDirectory()
+{
+    const QString chosen = askDirectory(QDir::currentPath());
+    if (chosen.isEmpty())
+        return;
+    if (!QDir::setCurrent(chosen)) {
+        UiMessages::current().error("Nie można otworzyć katalogu " + QDir::toNativeSeparators(chosen).toStdString());
+        return;
+    }
+    QSettings settings(kSettingsName, kSettingsName);
+    rememberDataDirectory(settings, chosen);
+    startupNotices() = {}; // another directory: its own conditions are told again
+    LoadSortCursor();
+    showDataDirectory();
+    inic();
 }
 
 void Tf_rejfor_gl::onApplicationStateChanged(Qt::ApplicationState state)

@@ -2,6 +2,7 @@
 
 #include "app/program_info.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -114,6 +115,15 @@ void drawOdstepy(QPainter& p)
     p.drawLine(QPointF(19, 23), QPointF(16, 26));
 }
 
+// The desktop's copy of this drawing is packaging/zgloszenia.svg.
+void drawProgramIcon(QPainter& p)
+{
+    drawSheet(p);
+    drawBadge(p, QColor(200, 40, 40));
+    p.setPen(QPen(Qt::white, 1.6));
+    p.drawEllipse(QRectF(19, 19, 8, 8));
+}
+
 QIcon draw(void (*painter)(QPainter&))
 {
     QPixmap pixmap(kSize, kSize);
@@ -140,12 +150,15 @@ const QIcon& imageListIcon(Img img)
     return list[static_cast<std::size_t>(img)];
 }
 
-QIcon programIcon()
+QIcon programIcon() { return draw(drawProgramIcon); }
+
+QImage programIconImage(int size)
 {
-    return draw([](QPainter& p) {
-        drawSheet(p);
-        drawBadge(p, QColor(200, 40, 40));
-        p.setPen(QPen(Qt::white, 1.6));
-        p.drawEllipse(QRectF(19, 19, 8, 8));
-    });
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(double(size) / kSize, double(size) / kSize);
+    drawProgramIcon(p);
+    return image;
 }

@@ -31,15 +31,17 @@ std::optional<DataFile> openIfExists(const std::string& name, bool& missing)
     }
 }
 
-// Creates a file with its first contents; a file whose creation failed half
-// way is removed, so that the next run tries again instead of finding it.
+// Creates a file with its first contents; a file this start created and
+// could not fill is removed, so that the next run tries again instead of
+// finding it. Nothing else is: a name that could not be created may be a
+// link to a share that is not there now.
 void createWith(const std::string& name, const void* data, std::size_t size)
 {
+    DataFile created(name, DataFile::Mode::Create);
     try {
-        DataFile created(name, DataFile::Mode::Create);
         created.writeAt(0, data, size);
     } catch (const IoError&) {
-        std::remove(name.c_str());
+        std::remove(linkTarget(name).c_str());
         throw;
     }
 }

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,7 +13,7 @@ namespace {
 
 IoFaults g_faults;
 
-[[noreturn]] void throwErrno() { throw IoError::fromErrno(errno); }
+[[noreturn]] void throwErrno(const std::string& path) { throw IoError::fromErrno(errno, path); }
 
 // Takes n bytes from an injected budget; returns how many may proceed.
 std::size_t allowance(std::optional<std::uint64_t>& budget, std::size_t n)
@@ -32,14 +33,14 @@ void resetIoFaults() { g_faults = IoFaults{}; }
 DataFile::DataFile(const std::string& path, Mode mode) : path_(path)
 {
     if (!g_faults.failOpenPath.empty() && g_faults.failOpenPath == path)
-        throw IoError(g_faults.failOpenCode);
+        throw IoError(g_faults.failOpenCode, path);
     const bool readOnly = mode == Mode::OpenExisting && g_faults.readOnlyPath == path;
     const int flags = mode == Mode::Create ? (O_RDWR | O_CREAT | O_TRUNC) : readOnly ? O_RDONLY : O_RDWR;
     fd_ = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
     if (fd_ < 0 && mode == Mode::OpenExisting && (errno == EACCES || errno == EROFS))
         fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd_ < 0)
-        throwErrno();
+        throwErrno(path_);
 }
 
 DataFile::~DataFile()
@@ -52,7 +53,7 @@ std::uint64_t DataFile::size() const
 {
     struct stat st {};
     if (::fstat(fd_, &st) != 0)
-        throwErrno();
+        throwErrno(path_);
     return static_cast<std::uint64_t>(st.st_size);
 }
 
@@ -66,24 +67,38 @@ std::size_t DataFile::readSomeAt(std::uint64_t offset, void* data, std::size_t n
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            throwErrno();
+            throwErrno(path_);
         }
         if (got == 0)
             return done;
         done += static_cast<std::size_t>(got);
     }
     if (allowed < n)
-        throw IoError(g_faults.failCode);
+        throw IoError(g_faults.failCode, path_);
     return done;
 }
 
 void DataFile::readAt(std::uint64_t offset, void* data, std::size_t n) const
 {
     if (readSomeAt(offset, data, n) != n)
-        throw IoError(IoError::ReadBeyondEnd);
+        throw IoError(IoError::ReadBeyondEnd, path_);
 }
 
 void DataFile::writeAt(std::uint64_t offset, const void* data, std::size_t n)
+{
+    const std::uint64_t oldSize = size();
+    try {
+        writeAll(offset, data, n);
+    } catch (const IoError&) {
+        // A record only partly appended would leave the file no whole
+        // number of records: cut it back to what it was.
+        if (offset + n > oldSize)
+            (void)::ftruncate(fd_, static_cast<off_t>(oldSize));
+        throw;
+    }
+}
+
+void DataFile::writeAll(std::uint64_t offset, const void* data, std::size_t n)
 {
     const std::size_t allowed = allowance(g_faults.failWriteAfterBytes, n);
     const auto* in = static_cast<const unsigned char*>(data);
@@ -93,12 +108,12 @@ void DataFile::writeAt(std::uint64_t offset, const void* data, std::size_t n)
         if (put < 0) {
             if (errno == EINTR)
                 continue;
-            throwErrno();
+            throwErrno(path_);
         }
         done += static_cast<std::size_t>(put);
     }
     if (allowed < n)
-        throw IoError(g_faults.failCode);
+        throw IoError(g_faults.failCode, path_);
 }
 
 bool fileExists(const std::string& path)
@@ -119,21 +134,40 @@ std::optional<std::string> readTextFile(const std::string& path)
     }
 }
 
+std::string linkTarget(const std::string& path)
+{
+    char* resolved = ::realpath(path.c_str(), nullptr);
+    if (!resolved)
+        return path;
+    std::string target(resolved);
+    std::free(resolved);
+    return target;
+}
+
 void writeTextFile(const std::string& path, const std::string& content)
 {
     // Written beside the file and renamed over it, so a failed save leaves
-    // the old contents whole.
-    const std::string temporary = path + ".tmp";
+    // the old contents whole. A link is followed, so that a shared target
+    // stays the one file every copy of the program saves; a read-only file
+    // is refused even where this process could replace it.
+    const std::string target = linkTarget(path);
+    struct stat st {};
+    const bool exists = ::stat(target.c_str(), &st) == 0;
+    if (exists && ((st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0))
+        throw IoError(IoError::AccessDenied, path);
+    const std::string temporary = target + ".tmp";
     try {
         DataFile f(temporary, DataFile::Mode::Create);
         f.writeAt(0, content.data(), content.size());
-    } catch (const IoError&) {
+        if (exists && ::chmod(temporary.c_str(), st.st_mode & 07777) != 0)
+            throwErrno(temporary);
+    } catch (const IoError& e) {
         std::remove(temporary.c_str());
-        throw;
+        throw IoError(e.code(), path); // the operator knows the file, not its temporary copy
     }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+    if (std::rename(temporary.c_str(), target.c_str()) != 0) {
         const int err = errno;
         std::remove(temporary.c_str());
-        throw IoError::fromErrno(err);
+        throw IoError::fromErrno(err, path);
     }
 }

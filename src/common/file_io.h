@@ -25,18 +25,25 @@ public:
     void readAt(std::uint64_t offset, void* data, std::size_t n) const;
     // Reads up to n bytes at offset and returns how many were read.
     std::size_t readSomeAt(std::uint64_t offset, void* data, std::size_t n) const;
-    // One positioned write of the whole span.
+    // One positioned write of the whole span; a failed write that would have
+    // grown the file leaves it at its old size.
     void writeAt(std::uint64_t offset, const void* data, std::size_t n);
 
 private:
+    void writeAll(std::uint64_t offset, const void* data, std::size_t n);
+
     int fd_ = -1;
     std::string path_;
 };
 
 bool fileExists(const std::string& path);
+// The file a path names, links followed; the path itself when it names
+// nothing yet.
+std::string linkTarget(const std::string& path);
 
 // Text files of the system (word lists, calibration files, the office
-// identity): read whole, written whole (a failed write keeps the old file).
+// identity): read whole, written whole (a failed write keeps the old file,
+// a read-only file is "File access denied", the file keeps its mode).
 std::optional<std::string> readTextFile(const std::string& path);
 void writeTextFile(const std::string& path, const std::string& content);
 

@@ -30,14 +30,17 @@ constexpr ErrnoMapping kErrnoMappings[] = {
 
 } // namespace
 
-IoError::IoError(int code) : std::runtime_error(textFor(code)), code_(code) {}
+IoError::IoError(int code, const std::string& where)
+    : std::runtime_error(where.empty() ? textFor(code) : textFor(code) + ": " + where), code_(code)
+{
+}
 
-IoError IoError::fromErrno(int osError)
+IoError IoError::fromErrno(int osError, const std::string& where)
 {
     for (const ErrnoMapping& m : kErrnoMappings)
         if (m.osError == osError)
-            return IoError(m.code);
-    return IoError(DeviceFailure);
+            return IoError(m.code, where);
+    return IoError(DeviceFailure, where);
 }
 
 std::string IoError::textFor(int code)

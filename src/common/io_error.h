@@ -5,7 +5,9 @@
 // The input/output error of the run time: an error number and its standard
 // text. Core file operations throw it; the user interface catches it at the
 // edge of a command and shows the standard error box. The numbers are the
-// run time's own, never the operating system's errno.
+// run time's own, never the operating system's errno. The message is the
+// run time's text followed by the file it concerns, when known:
+// "Disk full: REJFOR.Rdx".
 class IoError : public std::runtime_error {
 public:
     static constexpr int FileNotFound = 2;
@@ -19,9 +21,9 @@ public:
     static constexpr int DiskFull = 101;
     static constexpr int InvalidNumber = 106;
 
-    explicit IoError(int code);
+    explicit IoError(int code, const std::string& where = {});
     // The error of an operating-system failure, given by its errno.
-    static IoError fromErrno(int osError);
+    static IoError fromErrno(int osError, const std::string& where = {});
 
     int code() const { return code_; }
 

@@ -56,7 +56,7 @@ void LedgerFile::readRecords(std::uint64_t first, std::uint64_t count, Bytes int
 {
     assert(file_ && into.size() >= count * ledger::kRecordSize);
     if (first + count > count_)
-        throw IoError(IoError::ReadBeyondEnd);
+        throw IoError(IoError::ReadBeyondEnd, dataFileName(ledger::kTaxpayerFile));
     file_->readAt(first * ledger::kRecordSize, into.data(), count * ledger::kRecordSize);
 }
 

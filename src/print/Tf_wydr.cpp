@@ -9,22 +9,27 @@
 #include "print/Tf_zg_ods.h"
 #include "print/Tf_zg_odsv.h"
 #include "print/page_layouts.h"
+#include "print/pdf_output.h"
 #include "print/qt_printer_device.h"
 #include "register/register_state.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPrinter>
 #include <QProgressBar>
 #include <QShowEvent>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStyle>
 #include <QVBoxLayout>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -199,7 +204,21 @@ void Tf_wydr::kl_drukClick()
 bool Tf_wydr::print(const BoxTicks& ticked)
 {
     QPrinter& printer = PrinterSetup::current().printer();
-    const PageRenderer render = [this](PageId page, PageWriter& writer, ConstBytes record, int sheet) {
+    // A PDF file is written beside its place and put there only when whole:
+    // the painter does not tell of writes that failed.
+    const QString outputName = printer.outputFileName();
+    std::optional<PdfOutput> pdf;
+    if (printer.outputFormat() == QPrinter::PdfFormat && !outputName.isEmpty()) {
+        pdf.emplace(QFile::encodeName(outputName).toStdString());
+        printer.setOutputFileName(QFile::decodeName(QByteArray::fromStdString(pdf->temporaryName())));
+    }
+    const auto keepOutputName = qScopeGuard([&] {
+        if (pdf)
+            printer.setOutputFileName(outputName);
+    });
+    bool painted = false;
+    const PageRenderer render = [this, &painted](PageId page, PageWriter& writer, ConstBytes record, int sheet) {
+        painted = true;
         scale_x = writer.scale_x;
         scale_y = writer.scale_y;
         origin_x = writer.origin_x;
@@ -219,6 +238,8 @@ bool Tf_wydr::print(const BoxTicks& ticked)
             + PrinterSetup::current().printerName().toStdString());
         return false;
     }
+    if (pdf && painted)
+        pdf->commit();
     return true;
 }
 

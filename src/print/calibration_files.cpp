@@ -161,7 +161,7 @@ constexpr std::string_view kOdsv21Sections[] = {"NIP-A", "A.-B.1", "B.1-B.2", "B
 // rest of the line is passed over.
 class RowReader {
 public:
-    explicit RowReader(std::string_view text) : text_(text) { }
+    RowReader(std::string_view text, const std::string& fileName) : text_(text), fileName_(fileName) { }
 
     bool atEnd() const { return pos_ >= text_.size(); }
 
@@ -172,7 +172,12 @@ public:
         const std::size_t begin = pos_;
         while (!atEnd() && !isSeparator(text_[pos_]))
             ++pos_;
-        return toInteger(text_.substr(begin, pos_ - begin));
+        const std::optional<std::int32_t> value = toInteger(text_.substr(begin, pos_ - begin));
+        if (!value) {
+            const auto line = std::count(text_.begin(), text_.begin() + static_cast<std::ptrdiff_t>(begin), '\n') + 1;
+            throw IoError(IoError::InvalidNumber, fileName_ + ", wiersz " + std::to_string(line));
+        }
+        return *value;
     }
 
     void skipLine()
@@ -184,7 +189,7 @@ public:
 private:
     static bool isSeparator(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
-    static std::int32_t toInteger(std::string_view token)
+    static std::optional<std::int32_t> toInteger(std::string_view token)
     {
         if (token.empty())
             return 0;
@@ -193,11 +198,12 @@ private:
         std::int32_t value = 0;
         const auto [end, ec] = std::from_chars(token.data(), token.data() + token.size(), value);
         if (ec != std::errc() || end != token.data() + token.size())
-            throw IoError(IoError::InvalidNumber);
+            return std::nullopt;
         return value;
     }
 
     std::string_view text_;
+    const std::string& fileName_;
     std::size_t pos_ = 0;
 };
 
@@ -224,7 +230,7 @@ std::vector<std::int32_t> readRows(const std::string& fileName, std::size_t rows
     const std::optional<std::string> text = contentOf(fileName);
     if (!text)
         return values;
-    RowReader reader(*text);
+    RowReader reader(*text, fileName);
     for (std::size_t row = 0; row < rows && !reader.atEnd(); ++row) {
         for (std::size_t k = 0; k < perRow; ++k)
             values[row * perRow + k] = reader.next();

@@ -49,7 +49,8 @@ extern const std::array<const CalibrationFile*, 3> kVatSpacingFiles;
 // Loading gives a table of zeros with the file's rows over it: a missing
 // file leaves all zeros, a short file zeros after its last row, rows beyond
 // the file's row count are ignored. Content that is not an integer throws
-// IoError(IoError::InvalidNumber); other read failures throw their IoError.
+// IoError(IoError::InvalidNumber) naming the file and the line; other read
+// failures throw their IoError.
 MarginTable loadMargins(const CalibrationFile& file);
 SpacingTable loadSpacings(const CalibrationFile& file);
 SpacingTable loadSpacingDefaults(const CalibrationFile& file);

@@ -1,10 +1,13 @@
 #include "print/print_job.h"
 
 #include "print/calibration_files.h"
+#include "records/nip_record.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 namespace {
 
@@ -14,6 +17,19 @@ std::int32_t toPixels(std::int32_t mm, int scale)
 {
     const std::int64_t pixels = std::int64_t{mm} * scale;
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(pixels, -kCalibratedPixelLimit, kCalibratedPixelLimit));
+}
+
+// The page's label with the record's account before its sheet number:
+// "NIP-1 1/4" of account 014 is the document "NIP-1 014 1/4".
+std::string documentName(std::string_view pageLabel, ConstBytes record)
+{
+    std::string account = getStr(record, nip::account_no);
+    account.erase(0, account.find_first_not_of(' '));
+    account.erase(account.find_last_not_of(' ') + 1);
+    const std::size_t sheetAt = pageLabel.rfind(' ');
+    if (account.empty() || sheetAt == std::string_view::npos)
+        return std::string(pageLabel);
+    return std::string(pageLabel.substr(0, sheetAt)) + " " + account + std::string(pageLabel.substr(sheetAt));
 }
 
 } // namespace
@@ -47,7 +63,7 @@ int runPrintJob(FormKind kind, ConstBytes record, const BoxTicks& ticked, const 
         if (seams.progress)
             seams.progress->pageStarted(label);
         const calibration::MarginPair& margin = margins.at(page.marginPair - 1);
-        Canvas& canvas = seams.printer.beginDocument();
+        Canvas& canvas = seams.printer.beginDocument(documentName(label, record));
         PageWriter writer(canvas, sx, sy, spacing, margin.left, margin.top);
         seams.render(job.page, writer, record, job.sheet);
         seams.printer.endDocument();

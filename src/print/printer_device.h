@@ -2,6 +2,7 @@
 #include "print/canvas.h"
 
 #include <stdexcept>
+#include <string>
 
 // Where a print job sends its pages. Every page is a document of its own,
 // so a printer ejects each sheet before the next one is asked for.
@@ -13,8 +14,9 @@ public:
     virtual int pageWidthPixels() const = 0;
     virtual int pageHeightPixels() const = 0;
 
-    // The canvas of a new document (in the printing font) and its end.
-    virtual Canvas& beginDocument() = 0;
+    // The canvas of a new document (in the printing font) and its end. The
+    // name is what printer queues and PDF files show for the document.
+    virtual Canvas& beginDocument(const std::string& name) = 0;
     virtual void endDocument() = 0;
 };
 

@@ -23,13 +23,14 @@ int QtPrinterDevice::pageHeightPixels() const
 
 bool QtPrinterDevice::collectsPages() const { return printer_.outputFormat() == QPrinter::PdfFormat; }
 
-Canvas& QtPrinterDevice::beginDocument()
+Canvas& QtPrinterDevice::beginDocument(const std::string& name)
 {
     if (painter_.isActive()) {
         if (!printer_.newPage())
             throw PrinterError("Nie można dodać strony do pliku " + printer_.outputFileName().toStdString());
         return *canvas_;
     }
+    printer_.setDocName(QString::fromStdString(name));
     if (!painter_.begin(&printer_)) {
         if (collectsPages())
             throw PrinterError("Nie można utworzyć pliku " + printer_.outputFileName().toStdString());

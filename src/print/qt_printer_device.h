@@ -24,7 +24,7 @@ public:
     int pageWidthPixels() const override;
     int pageHeightPixels() const override;
     // Throws PrinterError when the printer or the file cannot be opened.
-    Canvas& beginDocument() override;
+    Canvas& beginDocument(const std::string& name) override;
     void endDocument() override;
 
     // Ends the document still open (the PDF file of a job); false when it

@@ -163,7 +163,11 @@ bool CheckNewAccount(int kind, std::string_view typed, Messenger& messages)
     const std::string text = trimmed(typed);
     const std::optional<long long> n = integerValue(text);
     if (!n) {
-        messages.inform("'" + cp1250::toUtf8(text) + "' to niepoprawny symbol konta");
+        // Appended piece by piece: "'" + std::string&& trips a false -Wrestrict in GCC 12 (Release).
+        std::string message = "'";
+        message += cp1250::toUtf8(text);
+        message += "' to niepoprawny symbol konta";
+        messages.inform(message);
         return false;
     }
     std::optional<DataFile> f;

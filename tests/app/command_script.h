@@ -2,6 +2,7 @@
 // Plays the operator's part in every modal dialog a main-window command
 // opens and records what opened, through the modal runner, so that no test
 // waits on a real modal loop.
+#include "app/Tf_rejfor_gl.h"
 #include "common/MaskedEdit.h"
 #include "common/modal_result.h"
 #include "common/modal_runner.h"
@@ -9,7 +10,10 @@
 #include "print/Tf_wydr.h"
 #include "register/ChoosingListDialog.h"
 #include "register/Tf_nowy_nip.h"
+#include "sample_ledger.h"
+#include "support/ui_test_environment.h"
 
+#include <QAction>
 #include <QStringList>
 
 #include <functional>
@@ -21,38 +25,30 @@ public:
     CommandScript(const CommandScript&) = delete;
     CommandScript& operator=(const CommandScript&) = delete;
 
-    // Class and caption of each dialog as the operator first sees it (the
+    // "Class Caption" of each dialog as the operator first sees it (the
     // print dialog's once it has set its caption).
     QStringList opened;
-    QStringList titles;
 
-    QString chooseAccount;     // typed into the lists
+    QString account;           // typed into the lists and the new-record dialog (there empty: the first free one)
     bool cancelChoice = false; // "&Anuluj" in the lists and the new-record dialog
-    QString newAccount;        // typed into the new-record dialog; empty: the first free account
     std::function<void(EditorDialog&)> editorAction;
 
     int editorMode = -1;
     FormKind printKind{};
 
     // "Tf_szuk_nip Wydruk zgłoszenia NIP-2 | Tf_wydr ...": what opened, in order.
-    QString seen() const
-    {
-        QStringList all;
-        for (qsizetype i = 0; i < opened.size(); ++i)
-            all << opened[i] + " " + titles[i];
-        return all.join(" | ");
-    }
+    QString seen() const { return opened.join(" | "); }
 
 private:
     int play(QDialog& dialog)
     {
-        opened << dialog.metaObject()->className();
-        titles << dialog.windowTitle();
+        const QString className = dialog.metaObject()->className();
+        opened << className + " " + dialog.windowTitle();
         if (auto* list = qobject_cast<ChoosingListDialog*>(&dialog)) {
             if (cancelChoice)
                 return kModalCancel;
             list->FormActivate();
-            list->m_kon->setText(chooseAccount);
+            list->m_kon->setText(account);
             list->kl_okClick();
             return list->result();
         }
@@ -60,10 +56,10 @@ private:
             if (cancelChoice)
                 return kModalCancel;
             choose->FormActivate();
-            if (newAccount.isEmpty())
+            if (account.isEmpty())
                 choose->kl_wolneClick();
             else
-                choose->m_kon->setText(newAccount);
+                choose->m_kon->setText(account);
             choose->kl_okClick();
             return choose->result();
         }
@@ -76,10 +72,25 @@ private:
         }
         if (auto* printing = qobject_cast<Tf_wydr*>(&dialog)) {
             printing->FormActivate();
-            titles.back() = printing->windowTitle();
+            opened.back() = className + " " + printing->windowTitle();
             printKind = printing->form_kind;
             return kModalCancel;
         }
         return kModalCancel;
     }
+};
+
+// What a main-window test runs in: a fresh directory with the sample ledger,
+// the main window over it and the script playing its dialogs. Made in the
+// test's init() and dropped in its cleanup(), in that order.
+struct MainWindowFixture {
+    struct SampleLedger {
+        SampleLedger() { WriteSampleData(".", 20, 0); }
+    };
+    UiTestEnvironment<> env;
+    SampleLedger ledger;
+    Tf_rejfor_gl window;
+    CommandScript script;
+
+    void run(const char* action) { window.findChild<QAction*>(action)->trigger(); }
 };

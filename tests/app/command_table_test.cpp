@@ -2,17 +2,13 @@
 // and category, its place in the menu bar, on the toolbars and in the
 // pop-up menu, and what it runs. A command is known by what it opens (its
 // choosing dialog's class and caption), so a button wired to the wrong
-// command shows.
+// command shows. What each command does past its first dialog is in
+// command_families_test.
 #include "app/Tf_pomoc.h"
-#include "app/Tf_rejfor_gl.h"
 #include "command_script.h"
-#include "records/nip_record.h"
-#include "records/vat_records.h"
-#include "register/record_files.h"
-#include "sample_ledger.h"
-#include "support/ui_test_environment.h"
+#include "common/data_files.h"
+#include "register/record_kind.h"
 
-#include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
@@ -20,11 +16,9 @@
 #include <QtTest>
 
 #include <functional>
-
-Q_DECLARE_METATYPE(FormKind)
+#include <optional>
 
 namespace {
-
 
 // Each command: its category, caption and what it opens when the operator
 // cancels its choosing dialog.
@@ -76,42 +70,39 @@ class CommandTableTest : public QObject {
 private slots:
     void init()
     {
-        env = std::make_unique<UiTestEnvironment<>>();
-        WriteSampleData(".", 20, 0);
-        window = std::make_unique<Tf_rejfor_gl>();
-        script = std::make_unique<CommandScript>();
-        script->cancelChoice = true;
+        fx.emplace();
+        fx->script.cancelChoice = true;
     }
-    void cleanup()
-    {
-        script.reset();
-        window.reset();
-        env.reset();
-    }
+    void cleanup() { fx.reset(); }
 
+    // Cancelled in its first dialog, no command changes a record file.
     void everyCommandHasItsCaptionAndRunsItsCommand()
     {
+        std::vector<std::vector<unsigned char>> files;
+        for (const RecordKind& kind : kRecordKinds)
+            files.push_back(fileBytes(dataFileName(std::string(kind.baseName))));
         for (const Command& c : kCommands) {
-            QAction* action = window->findChild<QAction*>(c.name);
+            QAction* action = window().findChild<QAction*>(c.name);
             QVERIFY2(action, c.name);
             QCOMPARE(action->text(), QString(c.caption));
             QCOMPARE(action->property("category").toString(), QString(c.category));
             QCOMPARE(opensOf([&] { action->trigger(); }), QString(c.opens));
         }
-        QVERIFY(env->messages.shown.empty());
+        for (std::size_t k = 0; k < std::size(kRecordKinds); ++k)
+            QCOMPARE(fileBytes(dataFileName(std::string(kRecordKinds[k].baseName))), files[k]);
     }
 
     void generalCommandsOfTheMenuBar()
     {
-        QAction* help = window->findChild<QAction*>("HelpContents1");
+        QAction* help = window().findChild<QAction*>("HelpContents1");
         QCOMPARE(help->text(), QString("&Pomoc"));
         QCOMPARE(help->property("category").toString(), QString("Help"));
         QCOMPARE(help->shortcut(), QKeySequence(Qt::Key_F1));
         help->trigger();
-        const auto* helpWindow = window->findChild<Tf_pomoc*>();
+        const auto* helpWindow = window().findChild<Tf_pomoc*>();
         QVERIFY(helpWindow && helpWindow->isVisible());
-        QCOMPARE(window->findChild<QAction*>("a_koniec")->text(), QString("&Koniec"));
-        QVERIFY(script->opened.isEmpty());
+        QCOMPARE(window().findChild<QAction*>("a_koniec")->text(), QString("&Koniec"));
+        QVERIFY(fx->script.opened.isEmpty());
     }
 
     void menuBarHoldsEveryCommandInItsPlace()
@@ -131,7 +122,7 @@ private slots:
             "a_info",
         };
         QStringList items;
-        for (QAction* item : window->menuBar()->actions()) {
+        for (QAction* item : window().menuBar()->actions()) {
             if (!item->menu()) {
                 items << item->objectName();
                 continue;
@@ -178,7 +169,7 @@ private slots:
     void toolbarsOfferTheirButtons()
     {
         QFETCH(QString, bar);
-        auto* toolBar = window->findChild<QToolBar*>(bar);
+        auto* toolBar = window().findChild<QToolBar*>(bar);
         QVERIFY(toolBar);
         QStringList buttons;
         for (QAction* item : toolBar->actions()) {
@@ -191,7 +182,7 @@ private slots:
             const QString command = commandOf([&] { button->click(); });
             // A button bound to its action is disabled with it; one that
             // runs the command itself is not.
-            QAction* action = window->findChild<QAction*>(command);
+            QAction* action = window().findChild<QAction*>(command);
             QVERIFY2(action, qPrintable(command));
             action->setEnabled(false);
             const bool followsAction = !button->isEnabled();
@@ -204,11 +195,11 @@ private slots:
 
     void toolbarsStandOneBelowAnother()
     {
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        const auto* first = window->findChild<QToolBar*>("tb_gl");
-        const auto* second = window->findChild<QToolBar*>("tb_gl1");
-        const auto* third = window->findChild<QToolBar*>("ToolBar1");
+        window().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window()));
+        const auto* first = window().findChild<QToolBar*>("tb_gl");
+        const auto* second = window().findChild<QToolBar*>("tb_gl1");
+        const auto* third = window().findChild<QToolBar*>("ToolBar1");
         QVERIFY(first->geometry().bottom() < second->geometry().top());
         QVERIFY(second->geometry().bottom() < third->geometry().top());
     }
@@ -223,64 +214,18 @@ private slots:
             "NIP-B z PKPiR|a_nipbkp", "NIP-B aktualizacja|a_nipba", "NIP-B wydruk|a_nipbw",
         };
         QStringList entries;
-        for (QAction* entry : window->popm_gl->actions())
+        for (QAction* entry : window().popm_gl->actions())
             entries << (entry->isSeparator() ? "—" : entry->text() + "|" + commandOf([&] { entry->trigger(); }));
         QCOMPARE(entries, expected);
-    }
-
-    void printCommandsNameTheRecordForTheirForm_data()
-    {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<int>("formType");
-        QTest::addColumn<FormKind>("printKind");
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("NIP-1 without a full name") << "a_wydr1" << int(KindRejfor) << 1 << FormKind::Nip1
-                                                   << "002 KOWAL JAN Wydruk formularza NIP-1";
-        QTest::newRow("NIP-2") << "a_wydr2" << int(KindRejfor) << 2 << FormKind::Nip2
-                               << "002 PIEKARNIA SP. J. Wydruk formularza NIP-2";
-        QTest::newRow("NIP-3") << "a_nip3w" << int(KindRejfor) << 3 << FormKind::Nip3
-                               << "002 KOWAL JAN Wydruk formularza NIP-3";
-        QTest::newRow("NIP-B") << "a_nipbw" << int(KindNipb) << 0 << FormKind::NipB
-                               << "002 NOWAK ADAM Wydruk formularza NIP-B";
-        QTest::newRow("VAT-R") << "a_vatrw" << int(KindVatr) << 0 << FormKind::VatR << "Wydruk formularza VAT-R";
-        QTest::newRow("VAT-Z") << "a_vatzw" << int(KindVatz) << 0 << FormKind::VatZ << "Wydruk formularza VAT-Z";
-        QTest::newRow("VAT-21") << "a_vat21w" << int(KindVat21) << 0 << FormKind::Vat21
-                                << "Wydruk formularza VAT-21";
-    }
-    void printCommandsNameTheRecordForTheirForm()
-    {
-        QFETCH(QString, command);
-        QFETCH(int, kind);
-        QFETCH(int, formType);
-        RecordFileBuilder file(kind, 4);
-        Bytes rec = file.inUse(2, "002", static_cast<std::uint8_t>(formType));
-        if (kind == KindRejfor) {
-            setStr(rec, nip::full_name, formType == 2 ? "PIEKARNIA SP. J." : "");
-            setStr(rec, nip::surname, "KOWAL");
-            setStr(rec, nip::first_name, "JAN");
-        } else if (kind == KindNipb) {
-            setStr(rec, nipb::name, "NOWAK");
-            setStr(rec, nipb::first_name, "ADAM");
-        }
-        file.save();
-        script->cancelChoice = false;
-        script->chooseAccount = "2";
-        window->findChild<QAction*>(command)->trigger();
-        QCOMPARE(script->opened, (QStringList{"Tf_szuk_nip", "Tf_wydr"}));
-        QTEST(script->titles[1], "caption");
-        QTEST(script->printKind, "printKind");
-        QVERIFY(env->messages.shown.empty());
     }
 
 private:
     // What a click opens, cleared before it.
     QString opensOf(const std::function<void()>& click)
     {
-        script->opened.clear();
-        script->titles.clear();
+        fx->script.opened.clear();
         click();
-        return script->seen();
+        return fx->script.seen();
     }
 
     // The command (action name) that a click runs, known by what it opens.
@@ -293,9 +238,9 @@ private:
         return "?" + opens;
     }
 
-    std::unique_ptr<UiTestEnvironment<>> env;
-    std::unique_ptr<Tf_rejfor_gl> window;
-    std::unique_ptr<CommandScript> script;
+    Tf_rejfor_gl& window() { return fx->window; }
+
+    std::optional<MainWindowFixture> fx;
 };
 
 QTEST_MAIN(CommandTableTest)

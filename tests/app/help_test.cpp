@@ -4,10 +4,8 @@
 // shown modal here, and the help window is worked through the window
 // system, which drops what a modal dialog blocks.
 #include "app/Tf_pomoc.h"
-#include "app/Tf_rejfor_gl.h"
+#include "command_script.h"
 #include "common/StringGrid.h"
-#include "common/modal_result.h"
-#include "common/modal_runner.h"
 #include "forms/Tpdlg_nip1.h"
 #include "ledger/Tf_szuk_pod.h"
 #include "print/Tf_wydr.h"
@@ -15,10 +13,7 @@
 #include "print/Tf_zg_odsv.h"
 #include "register/Tf_nowy_nip.h"
 #include "register/Tf_szuk_nip.h"
-#include "sample_ledger.h"
-#include "support/ui_test_environment.h"
 
-#include <QAction>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -28,6 +23,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -82,39 +78,24 @@ class HelpTest : public QObject {
 private slots:
     void init()
     {
-        env = std::make_unique<UiTestEnvironment<>>();
-        WriteSampleData(".", 20, 0);
-        window = std::make_unique<Tf_rejfor_gl>();
-        window->show();
+        fx.emplace();
+        fx->window.show();
     }
-    void cleanup()
-    {
-        setModalRunner({});
-        window.reset();
-        env.reset();
-    }
+    void cleanup() { fx.reset(); }
 
-    void f1InTheRecordListOpensHelpThatClosesWhileTheListStaysOpen()
+    void helpFromAModalDialogClosesWhileTheDialogStaysOpen_data()
     {
-        bool reached = false;
-        setModalRunner([&](QDialog& dialog) {
-            auto* list = qobject_cast<Tf_szuk_nip*>(&dialog);
-            if (!list)
-                return kModalCancel;
-            showModal(*list);
-            QTest::keyClick(list->sg_kon, Qt::Key_F1);
-            helpWorksBeside(*list, "Wybór zgłoszenia z listy", Qt::Key_PageUp);
-            list->hide();
-            reached = true;
-            return kModalCancel;
-        });
-        window->findChild<QAction*>("a_aktualiz")->trigger();
-        QVERIFY(reached);
-        QVERIFY(env->messages.shown.empty());
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<int>("key"); // scrolls the help
+        QTest::newRow("F1 in the record list") << "a_aktualiz" << "Wybór zgłoszenia z listy" << int(Qt::Key_PageUp);
+        QTest::newRow("Pomoc in the editor") << "a_nowy" << "Zgłoszenia NIP/VAT" << int(Qt::Key_PageDown);
     }
-
-    void pomocInTheEditorOpensHelpThatClosesWhileTheEditorStaysOpen()
+    void helpFromAModalDialogClosesWhileTheDialogStaysOpen()
     {
+        QFETCH(QString, command);
+        QFETCH(QString, heading);
+        QFETCH(int, key);
         bool reached = false;
         setModalRunner([&](QDialog& dialog) {
             if (auto* choose = qobject_cast<Tf_nowy_nip*>(&dialog)) {
@@ -123,19 +104,22 @@ private slots:
                 choose->kl_okClick();
                 return choose->result();
             }
+            auto* list = qobject_cast<Tf_szuk_nip*>(&dialog);
             auto* editor = qobject_cast<Tpdlg_nip1*>(&dialog);
-            if (!editor)
+            if (!list && !editor)
                 return kModalCancel;
-            showModal(*editor);
-            editor->kl_pomoc->click();
-            helpWorksBeside(*editor, "Zgłoszenia NIP/VAT", Qt::Key_PageDown);
-            editor->hide();
+            showModal(dialog);
+            if (list)
+                QTest::keyClick(list->sg_kon, Qt::Key_F1);
+            else
+                editor->kl_pomoc->click();
+            helpWorksBeside(dialog, heading, Qt::Key(key));
+            dialog.hide();
             reached = true;
             return kModalCancel;
         });
-        window->findChild<QAction*>("a_nowy")->trigger();
+        fx->run(command.toUtf8());
         QVERIFY(reached);
-        QVERIFY(env->messages.shown.empty());
     }
 
     void f1OpensHelpAtTheDialogsTopic_data()
@@ -154,7 +138,7 @@ private slots:
     {
         QFETCH(QString, dialog);
         QFETCH(QString, heading);
-        std::unique_ptr<QDialog> shown = makeDialog(dialog, window.get());
+        std::unique_ptr<QDialog> shown = makeDialog(dialog, &fx->window);
         showModal(*shown);
         QTest::keyClick(shown->focusWidget() ? shown->focusWidget() : shown.get(), Qt::Key_F1);
         Tf_pomoc* help = shownHelp();
@@ -183,8 +167,7 @@ private:
         QCOMPARE(QApplication::activeModalWidget(), &dialog);
     }
 
-    std::unique_ptr<UiTestEnvironment<>> env;
-    std::unique_ptr<Tf_rejfor_gl> window;
+    std::optional<MainWindowFixture> fx;
 };
 
 QTEST_MAIN(HelpTest)

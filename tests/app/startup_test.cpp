@@ -8,6 +8,7 @@
 #include "common/real6.h"
 #include "common/record_access.h"
 #include "records/cleared_record.h"
+#include "support/io_error_code.h"
 #include "support/scripted_messages.h"
 #include "support/temp_dir.h"
 
@@ -75,7 +76,7 @@ TEST_F(StartupTest, ReadOnlyDamagedRatesDoNotStopTheStartUp)
         inic(messages);
     const std::vector<ScriptedMessages::Shown> reported = {
         {"inform", kRatesDamaged, ""},
-        {"error", "File access denied", ""},
+        {"error", "File access denied: strycz.Rdx", ""},
     };
     EXPECT_EQ(messages.shown, reported);
     EXPECT_EQ(appState().rates, (std::array<double, 6>{3.0, 5.5, 8.5, 0, 0, 0}));
@@ -118,14 +119,24 @@ TEST_F(StartupTest, RatesFileIsReadRepairedOrTakenAsZeros)
 TEST_F(StartupTest, EmptyBankFileStopsTheRun)
 {
     writeBytes("Bank.Rdx", {});
-    try {
-        inic(messages);
-        FAIL() << "no error";
-    } catch (const IoError& e) {
-        EXPECT_STREQ(e.what(), "Read beyond end of file");
-    }
+    EXPECT_EQ(ioErrorCode([&] { inic(messages); }), IoError::ReadBeyondEnd);
     EXPECT_FALSE(fs::exists("REJFOR.Rdx"));
     EXPECT_FALSE(fs::exists("nipb.Rdx"));
+}
+
+TEST_F(StartupTest, AFailedCreationRemovesOnlyWhatThisStartMade)
+{
+    // A record file linked to a share that is not mounted: the link stays
+    // and the message names the file.
+    fs::create_symlink("share/REJFOR.Rdx", "REJFOR.Rdx");
+    try {
+        inic(messages);
+        ADD_FAILURE() << "no error";
+    } catch (const IoError& e) {
+        EXPECT_EQ(e.code(), IoError::FileNotFound);
+        EXPECT_EQ(std::string(e.what()), "File not found: REJFOR.Rdx");
+    }
+    EXPECT_TRUE(fs::is_symlink("REJFOR.Rdx"));
 }
 
 TEST_F(StartupTest, LetterModeAndOfficeIdentityComeFromTheirFiles)

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <filesystem>
+#include <sys/stat.h>
 
 namespace {
 
@@ -59,5 +61,66 @@ TEST_F(DataFileTest, OpenAndReadFailuresCarryTheirNumbers)
     ioFaults().failReadAfterBytes = 1;
     EXPECT_EQ(ioErrorCode([&] { DataFile("short.Rdx").readAt(0, b, 2); }), IoError::DeviceFailure);
 }
+
+TEST_F(DataFileTest, AFailedAppendIsCutBackToTheOldSize)
+{
+    writeBytes("REJFOR.Rdx", std::vector<unsigned char>(20, 0x5a));
+    const std::vector<unsigned char> record(10, 7);
+    for (const std::uint64_t offset : {20u, 40u}) { // right at the end, and past it
+        ioFaults().failWriteAfterBytes = 4;
+        DataFile f("REJFOR.Rdx");
+        EXPECT_EQ(ioErrorCode([&] { f.writeAt(offset, record.data(), record.size()); }), IoError::DeviceFailure);
+        EXPECT_EQ(fileBytes("REJFOR.Rdx"), std::vector<unsigned char>(20, 0x5a)) << offset;
+    }
+    // A failed rewrite inside the file changes no size.
+    ioFaults().failWriteAfterBytes = 4;
+    DataFile f("REJFOR.Rdx");
+    EXPECT_EQ(ioErrorCode([&] { f.writeAt(15, record.data(), record.size()); }), IoError::DeviceFailure);
+    EXPECT_EQ(fileBytes("REJFOR.Rdx").size(), 20u);
+}
+
+struct TextFileTest : DataFileTest {
+    static unsigned modeOf(const char* name)
+    {
+        struct stat st {};
+        ::stat(name, &st);
+        return st.st_mode & 07777;
+    }
+};
+
+TEST_F(TextFileTest, AReadOnlyFileIsRefusedAndKept)
+{
+    writeBytes("biuro.Rdx", {'a'});
+    ::chmod("biuro.Rdx", 0444);
+    EXPECT_EQ(ioErrorCode([] { writeTextFile("biuro.Rdx", "b"); }), IoError::AccessDenied);
+    EXPECT_EQ(fileBytes("biuro.Rdx"), (std::vector<unsigned char>{'a'}));
+    EXPECT_EQ(modeOf("biuro.Rdx"), 0444u);
+    EXPECT_FALSE(std::filesystem::exists("biuro.Rdx.tmp"));
+}
+
+TEST_F(TextFileTest, SavingKeepsTheModeAndWritesThroughALink)
+{
+    std::filesystem::create_directory("share");
+    writeBytes("share/margnip1.Rdx", {'a'});
+    ::chmod("share/margnip1.Rdx", 0640);
+    std::filesystem::create_symlink("share/margnip1.Rdx", "margnip1.Rdx");
+    writeTextFile("margnip1.Rdx", "new");
+    EXPECT_TRUE(std::filesystem::is_symlink("margnip1.Rdx"));
+    EXPECT_EQ(fileBytes("share/margnip1.Rdx"), (std::vector<unsigned char>{'n', 'e', 'w'}));
+    EXPECT_EQ(modeOf("share/margnip1.Rdx"), 0640u);
+    EXPECT_EQ(std::filesystem::directory_iterator("share")->path().filename(), "margnip1.Rdx");
+
+    // A failed save names the file, not its temporary copy.
+    ioFaults().failWriteAfterBytes = 1;
+    ioFaults().failCode = IoError::DiskFull;
+    try {
+        writeTextFile("margnip1.Rdx", "lost");
+        ADD_FAILURE() << "saved";
+    } catch (const IoError& e) {
+        EXPECT_STREQ(e.what(), "Disk full: margnip1.Rdx");
+    }
+    EXPECT_EQ(fileBytes("share/margnip1.Rdx"), (std::vector<unsigned char>{'n', 'e', 'w'}));
+}
+
 
 } // namespace

@@ -12,7 +12,7 @@
 #include "forms/UpDown.h"
 #include "forms/editor_factory.h"
 #include "forms/editor_placements.h"
-#include "forms/nip1_test_support.h"
+#include "forms/editor_test_support.h"
 #include "records/cleared_record.h"
 #include "records/nip_record.h"
 #include "records/vat_records.h"
@@ -32,8 +32,6 @@
 namespace {
 
 constexpr std::uint8_t kPattern = 0xA5;
-constexpr int kAccount = 3;
-const char* const kAccountText = "3";
 
 // Repeated entries a form keeps only while in use (a reason given and a
 // name): saving stores the whole area afresh, so an entry out of use comes
@@ -328,11 +326,8 @@ private slots:
         QFETCH(int, row);
         const EditorCase& c = kCases[row];
         const FormInfo& form = formInfo(c.form);
-        std::vector<std::uint8_t> file((kAccount + 1) * form.recordSize());
-        for (int n = 0; n <= kAccount; ++n)
-            ClearRecordBytes(Bytes(file).subspan(n * form.recordSize(), form.recordSize()));
-        writeBytes(dataFileName(std::string(form.kind().baseName)), file);
-        Bytes buffer = recordBuffer(form.recordKind);
+        writeRecordFile(c.form);
+        Bytes buffer = bufferOf(c.form);
         std::fill(buffer.begin(), buffer.end(), kPattern);
         {
             auto probe = editorOf(c);

@@ -6,21 +6,18 @@
 #include "common/polish_order.h"
 #include "common/record_text.h"
 #include "forms/Binding.h"
-#include "common/FocusMoves.h"
 #include "forms/FormControls.h"
 #include "forms/Memo.h"
 #include "forms/RadioGroup.h"
 #include "forms/Tfr_adr.h"
 #include "forms/Tfr_dok_rach.h"
 #include "forms/Tfr_dzial.h"
-#include "forms/Tfr_org_rej.h"
-#include "forms/Tfr_osw.h"
 #include "forms/Tfr_zal.h"
 #include "forms/Tfr_zg_in_kr.h"
 #include "forms/Tpdlg_nip1.h"
 #include "forms/TriStateBox.h"
 #include "forms/UpDown.h"
-#include "forms/nip1_test_support.h"
+#include "forms/editor_test_support.h"
 #include "ledger/ledger_test_files.h"
 #include "support/ui_test_environment.h"
 
@@ -30,7 +27,6 @@
 #include <QDialog>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -41,25 +37,21 @@
 
 namespace {
 
-// A window to put frames into, with a control outside them and a cancel button.
+// A window to put frames into, with a control outside them.
 struct Host {
     QDialog window;
     QLineEdit* outside = new QLineEdit(&window);
-    QPushButton* cancel = new QPushButton("Anuluj", &window);
 
     Host()
     {
         new QVBoxLayout(&window);
         window.layout()->addWidget(outside);
-        cancel->setObjectName("kl_anuluj");
-        markCancelButton(cancel);
     }
     template <class Frame>
     Frame* add()
     {
         auto* f = new Frame(&window);
         window.layout()->addWidget(f);
-        window.layout()->addWidget(cancel);
         return f;
     }
 };
@@ -187,39 +179,6 @@ private slots:
         QCOMPARE(books->z_nazwa_br->text(), QString("MOJE BIURO"));
     }
 
-    void dateFieldsRefuseAnImpossibleDateUnlessLeftForCancel_data()
-    {
-        QTest::addColumn<QString>("frame");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("towardsCancel");
-        QTest::addColumn<bool>("refused");
-        for (const char* frame : {"Tfr_org_rej", "Tfr_osw"}) {
-            const QString f = QString::fromLatin1(frame);
-            const auto row = [&](const char* name) -> QTestData& { return QTest::newRow(qPrintable(f + " " + name)) << f; };
-            row("30-02-2004") << QString("30-02-2004") << false << true;
-            row("half typed") << QString("12-0") << false << true;
-            row("towards cancel") << QString("30-02-2004") << true << false;
-            row("blank") << QString() << false << false;
-            row("leap day") << QString("29-02-2004") << false << false;
-        }
-    }
-    void dateFieldsRefuseAnImpossibleDateUnlessLeftForCancel()
-    {
-        QFETCH(QString, frame);
-        QFETCH(QString, typed);
-        QFETCH(bool, towardsCancel);
-        QFETCH(bool, refused);
-        Host host;
-        MaskedEdit* date = frame == "Tfr_org_rej" ? host.add<Tfr_org_rej>()->m_drej : host.add<Tfr_osw>()->m_dwyp;
-        QVERIFY(showActive(&host.window));
-        moveFocus(date);
-        date->setText(typed);
-        moveFocus(towardsCancel ? static_cast<QWidget*>(host.cancel) : host.outside);
-        const std::vector<std::string> refusal = {"Niepoprawna data"};
-        QCOMPARE(env->messages.texts(), refused ? refusal : std::vector<std::string>{});
-        QCOMPARE(QApplication::focusWidget() == date, refused);
-    }
-
     // A box's limit bounds the operator's typing and pasting; what the
     // program puts there is shown whole and saved up to the field's width.
     void aLimitBoundsTypingNotWhatIsLoaded()
@@ -264,19 +223,6 @@ private slots:
         address->c_kraj->lineEdit()->clear();
         QTest::keyClicks(address->c_kraj->lineEdit(), QString(24, 'R'));
         QCOMPARE(address->c_kraj->currentText(), QString(20, 'R'));
-    }
-
-    // Where a box's own limit is longer than the field behind it (or it has
-    // none), typing stops at what the field stores.
-    void typingStopsAtWhatTheFieldStores()
-    {
-        Host host;
-        auto* registration = host.add<Tfr_org_rej>();
-        QTest::keyClicks(registration->z_nrrej, "EDG-12345/2003");
-        QCOMPARE(registration->z_nrrej->text(), QString("EDG-12345/2"));
-        auto* address = host.add<Tfr_adr>();
-        QTest::keyClicks(address->z_faks, "058 555 12 34 wew. 12");
-        QCOMPARE(address->z_faks->text(), QString("058 555 12 34 w"));
     }
 
     // A REGON of a local unit has 14 digits; one of 9 is read back as 9.
@@ -443,6 +389,17 @@ private slots:
         LoadBindings(table, record);
         QCOMPARE(triBox.checkState(), Qt::PartiallyChecked);
         QCOMPARE(flagBox.checkState(), Qt::Checked);
+
+        // A NIP with or without its country code is shown grouped and
+        // stored as it came.
+        for (const auto& [stored, shown] : {std::pair{"1234567890", "123-456-78-90"},
+                                            std::pair{"PL1234567890", "PL123-456-78-90"}}) {
+            setStr(record, vat, stored);
+            LoadBindings(table, record);
+            QCOMPARE(vatEdit.text().trimmed(), QString(shown));
+            SaveBindings(table, record);
+            QCOMPARE(getStr(record, vat), std::string(stored));
+        }
     }
 };
 

@@ -192,7 +192,7 @@ private slots:
     {
         writeTextFile("margnip2.Rdx", "    1    x\r\n");
         Tf_zg_marg dialog;
-        const std::vector<ScriptedMessages::Shown> expected = {{"error", "I/O error 106", ""}};
+        const std::vector<ScriptedMessages::Shown> expected = {{"error", "I/O error 106: margnip2.Rdx, wiersz 1", ""}};
         QCOMPARE(env->messages.shown, expected);
         QVERIFY(!dialog.findChild<QGroupBox*>("g_nip2")->isEnabled());
         dialog.kl_okClick();

@@ -11,12 +11,15 @@
 #include "pdf_tools.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
 #include <QtTest>
 
+#include <csignal>
 #include <memory>
+#include <sys/resource.h>
 
 Q_DECLARE_METATYPE(FormKind)
 
@@ -219,9 +222,9 @@ private slots:
     void calibrationErrorShowsTheErrorBoxBeforeAnyPage()
     {
         activateNip1();
-        writeBytes("odsnip1.Rdx", {'1', '.', '5', '\r', '\n'});
+        writeBytes("odsnip1.Rdx", {'3', '\r', '\n', '1', '.', '5', '\r', '\n'});
         dialog->kl_drukClick();
-        const std::vector<ScriptedMessages::Shown> expected = {{"error", "I/O error 106", ""}};
+        const std::vector<ScriptedMessages::Shown> expected = {{"error", "I/O error 106: odsnip1.Rdx, wiersz 2", ""}};
         QCOMPARE(env->messages.shown, expected);
         QCOMPARE(dialog->result(), 0); // open: the operator may correct the spacings
         QVERIFY(!QFile::exists("wydruk.pdf"));
@@ -235,17 +238,50 @@ private slots:
         QCOMPARE(printer->readyAsks, 1);
         QCOMPARE(dialog->result(), 0);
 
+        // A file that cannot be made is told before the first sheet.
         PdfPrinterSetup nowhere("brak/katalogu/wydruk.pdf", kDpi);
         PrinterSetup::install(&nowhere);
-        env->messages.answers = {true};
         untickAll(*dialog);
         dialog->chbox_st_1->setChecked(true);
         dialog->kl_drukClick();
         const std::vector<ScriptedMessages::Shown> expected = {
-            {"confirm", "Włóż druk NIP-1 1/4", "Wydruk zgłoszenia NIP-1"},
-            {"inform", "Nie można utworzyć pliku brak/katalogu/wydruk.pdf", ""}};
+            {"error", "File not found: brak/katalogu/wydruk.pdf", ""}};
         QCOMPARE(env->messages.shown, expected);
         QCOMPARE(dialog->result(), 0);
+    }
+
+    void aPdfFileThatCouldNotBeWrittenIsNoPrintout()
+    {
+        activateNip1();
+        untickAll(*dialog);
+        dialog->chbox_st_1->setChecked(true);
+        writeBytes("wydruk.pdf", {'o', 'l', 'd'});
+        {
+            // Writes past 1 KiB fail as on a full disk.
+            const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
+            rlimit previousLimit {};
+            ::getrlimit(RLIMIT_FSIZE, &previousLimit);
+            rlimit limit = previousLimit;
+            limit.rlim_cur = 1024;
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            env->messages.answers = {true};
+            dialog->kl_drukClick();
+            ::setrlimit(RLIMIT_FSIZE, &previousLimit);
+            std::signal(SIGXFSZ, previousSignal);
+        }
+        PdfPrinterSetup full("/dev/full", kDpi);
+        PrinterSetup::install(&full);
+        env->messages.answers = {true};
+        dialog->kl_drukClick();
+        const std::vector<ScriptedMessages::Shown> expected = {
+            {"confirm", "Włóż druk NIP-1 1/4", "Wydruk zgłoszenia NIP-1"},
+            {"error", "I/O error 31: wydruk.pdf", ""},
+            {"confirm", "Włóż druk NIP-1 1/4", "Wydruk zgłoszenia NIP-1"},
+            {"error", "Disk full: /dev/full", ""}};
+        QCOMPARE(env->messages.shown, expected);
+        QCOMPARE(dialog->result(), 0);
+        QCOMPARE(fileBytes("wydruk.pdf"), (std::vector<unsigned char>{'o', 'l', 'd'}));
+        QCOMPARE(QDir(".").entryList({".zgloszenia-*"}, QDir::Files | QDir::Hidden), QStringList());
     }
 
     void printerSetupShowsANewlyChosenPrinter()

@@ -5,11 +5,13 @@
 #include "register/record_files.h"
 #include "pdf_tools.h"
 
+#include <QDir>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QtTest>
 
+#include <filesystem>
 #include <memory>
 
 namespace {
@@ -32,6 +34,30 @@ Run exporter(const QStringList& arguments)
         return {-1, "timeout"};
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
         QString::fromUtf8(process.readAllStandardError())};
+}
+
+// Runs the exporter from a shell script ("$PDF" is the exporter): for
+// limits, names in any bytes and a platform without a display.
+Run exporterInShell(const QString& script, const QString& platform = {})
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        env.remove(name);
+    if (!platform.isEmpty())
+        env.insert("QT_QPA_PLATFORM", platform);
+    env.insert("PDF", QStringLiteral(ZGLOSZENIA_PDF));
+    process.setProcessEnvironment(env);
+    process.start("/bin/sh", {"-c", script});
+    if (!process.waitForFinished(120000))
+        return {-1, "timeout"};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+        QString::fromUtf8(process.readAllStandardError())};
+}
+
+QStringList leftOverTemporaries()
+{
+    return QDir(".").entryList({".zgloszenia-*"}, QDir::Files | QDir::Hidden);
 }
 
 // The first row of the image with a dark pixel, or -1.
@@ -113,7 +139,7 @@ private slots:
             {{"NIP-2", "9", "a.pdf"}, 3, noForm},                // beyond the file
             {{"NIP-2", "abc", "a.pdf"}, 3, noForm},              // no account
             {{"VAT-R", "7", "a.pdf"}, 3, noForm},
-            {{"VAT-Z", "7", "a.pdf"}, 4, "File not found"},
+            {{"VAT-Z", "7", "a.pdf"}, 4, "Błąd we/wy: File not found: vatz.Rdx"},
             {{"NIP-2", "7", "no-such-dir/a.pdf"}, 4, "no-such-dir/a.pdf"},
         };
         for (const auto& c : cases) {
@@ -141,6 +167,68 @@ private slots:
         QCOMPARE(exporter({"NIP-1", "007", "some.pdf", "--pages", "2,4", "--resolution", "300"}).exitCode, 0);
         QCOMPARE(pdfPages("some.pdf"), 2);
         QVERIFY(!pdfText("some.pdf").contains("Żółkiewski"));
+    }
+
+    void exporterReportsAnOutputItCouldNotWriteAndKeepsTheOldFile()
+    {
+        RecordFileBuilder file(KindRejfor, 9);
+        file.inUse(7, "007", 1);
+        file.save();
+        writeBytes("old.pdf", {'o', 'l', 'd'});
+        // A file size limit of 8 KiB: the writes past it fail as on a full disk.
+        const Run limited = exporterInShell("trap '' XFSZ; ulimit -f 8; exec \"$PDF\" NIP-1 7 old.pdf");
+        QCOMPARE(limited.exitCode, 4);
+        QVERIFY2(limited.errors.contains("Nie można zapisać pliku PDF: I/O error 31: old.pdf"), qPrintable(limited.errors));
+        QCOMPARE(fileBytes("old.pdf"), (std::vector<unsigned char>{'o', 'l', 'd'}));
+        QCOMPARE(leftOverTemporaries(), QStringList());
+
+        const Run full = exporter({"NIP-1", "7", "/dev/full"});
+        QCOMPARE(full.exitCode, 4);
+        QVERIFY2(full.errors.contains("Disk full: /dev/full"), qPrintable(full.errors));
+    }
+
+    void exporterNeedsNoDisplayWhateverThePlatform()
+    {
+        RecordFileBuilder file(KindRejfor, 9);
+        file.inUse(7, "007", 1);
+        file.save();
+        for (const QString platform : {"xcb", "wayland"}) {
+            const Run run = exporterInShell("exec \"$PDF\" NIP-1 7 out.pdf --pages 1", platform);
+            QVERIFY2(run.exitCode == 0, qPrintable(platform + ": " + run.errors));
+            QCOMPARE(pdfPages("out.pdf"), 1);
+        }
+    }
+
+    void exporterNeverWritesOverADataFileAndTakesTheNameAsGiven()
+    {
+        RecordFileBuilder file(KindRejfor, 9);
+        file.inUse(7, "007", 1);
+        file.save();
+        const std::vector<unsigned char> stored = fileBytes("REJFOR.Rdx");
+        QVERIFY(QFile::link("REJFOR.Rdx", "link.pdf"));
+        QDir().mkdir("sub");
+        for (const QString output : {"REJFOR.Rdx", "./strycz.Rdx", "sub/../konta200.rdx", "link.pdf"}) {
+            const Run run = exporter({"NIP-1", "7", output});
+            QCOMPARE(run.exitCode, 2);
+            QVERIFY2(run.errors.contains("zbiorem danych"), qPrintable(output + ": " + run.errors));
+        }
+        QCOMPARE(fileBytes("REJFOR.Rdx"), stored);
+        QVERIFY(!QFile::exists("strycz.Rdx") && !QFile::exists("konta200.rdx"));
+        // Elsewhere a name ending so is an ordinary output.
+        QCOMPARE(exporter({"NIP-1", "7", "sub/REJFOR.Rdx", "--pages", "1"}).exitCode, 0);
+
+        // A name that is no UTF-8 is written under its own bytes.
+        const Run latin2 = exporterInShell("exec \"$PDF\" NIP-1 7 \"$(printf 'wydruk-\\263\\363d\\274.pdf')\" --pages 1");
+        QCOMPARE(latin2.exitCode, 0);
+        const std::vector<std::filesystem::path> written = [] {
+            std::vector<std::filesystem::path> names;
+            for (const auto& entry : std::filesystem::directory_iterator("."))
+                if (entry.path().filename().string().starts_with("wydruk-"))
+                    names.push_back(entry.path().filename());
+            return names;
+        }();
+        QCOMPARE(written.size(), std::size_t(1));
+        QCOMPARE(written[0].string(), std::string("wydruk-\xb3\xf3" "d\xbc.pdf"));
     }
 
 private:

@@ -24,10 +24,11 @@ public:
 
     int pageWidthPixels() const override { return width_; }
     int pageHeightPixels() const override { return height_; }
-    Canvas& beginDocument() override
+    Canvas& beginDocument(const std::string& name) override
     {
         EXPECT_FALSE(open_) << "a document began inside another";
         open_ = true;
+        names.push_back(name);
         return documents.emplace_back();
     }
     void endDocument() override
@@ -38,6 +39,7 @@ public:
     bool open() const { return open_; }
 
     std::deque<RecordingCanvas> documents;
+    std::vector<std::string> names;
 
 private:
     int width_;
@@ -175,6 +177,25 @@ TEST_F(PrintJobTest, PromptsEveryPageInOrderWithTheFormsCaptionAndProgressMaximu
         }
         EXPECT_FALSE(printer.open());
     }
+}
+
+// Printer queues and PDF files name each page after the form, the account
+// and the sheet; a free record has no account to name.
+TEST_F(PrintJobTest, EveryDocumentIsNamedAfterFormAccountAndSheet)
+{
+    std::vector<std::uint8_t> nip2 = recordFor(FormKind::Nip2, 1);
+    setStr(nip2, nip::account_no, "014");
+    answerOk(6);
+    ASSERT_EQ(run(FormKind::Nip2, nip2), 6);
+    EXPECT_EQ(printer.names, (std::vector<std::string>{"NIP-2 014 1/4", "NIP-2 014 2/4", "NIP-2 014 3/4",
+                                                       "NIP-2 014 4/4", "NIP-D 014 1/2", "NIP-D 014 2/2"}));
+
+    printer.names.clear();
+    std::vector<std::uint8_t> vatz = recordFor(FormKind::VatZ);
+    setStr(vatz, vat_head::account_no, "   ");
+    answerOk(1);
+    ASSERT_EQ(run(FormKind::VatZ, vatz, {true}), 1);
+    EXPECT_EQ(printer.names, std::vector<std::string>{"VAT-Z 1/1"});
 }
 
 TEST_F(PrintJobTest, OnlyTheTickedBoxesPrint)

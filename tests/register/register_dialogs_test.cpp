@@ -144,7 +144,7 @@ private slots:
     {
         QProgressBar bar;
         ShownList list("VATZ", &bar);
-        QCOMPARE(env->messages.shown, (std::vector<ScriptedMessages::Shown>{{"error", "File not found", ""}}));
+        QCOMPARE(env->messages.shown, (std::vector<ScriptedMessages::Shown>{{"error", "File not found: vatz.Rdx", ""}}));
         QVERIFY(bar.isHidden());
     }
 

@@ -5,6 +5,7 @@
 #include "register/record_files.h"
 #include "register/register_ops.h"
 #include "register/register_state.h"
+#include "support/io_error_code.h"
 #include "support/scripted_messages.h"
 
 #include <algorithm>
@@ -160,6 +161,57 @@ TEST_F(RegisterTest, WriteChangesOnlyItsOwnRecordAndNeedsAnAccount)
 
     ioFaults().failWriteAfterBytes = 0;
     EXPECT_THROW(WriteRecord(KindNipb), IoError);
+}
+
+TEST_F(RegisterTest, AFullDiskOrAReadOnlyFileLeavesEveryOtherByteAsItWas)
+{
+    std::vector<unsigned char> before(6 * 922);
+    for (std::size_t i = 0; i < before.size(); ++i)
+        before[i] = static_cast<unsigned char>(i * 7);
+    writeBytes("nipb.Rdx", before);
+    const struct {
+        const char* account;
+        std::uint64_t bytesWritten;
+    } saves[] = {
+        {"3", 500},  // a rewrite: only its own record may change
+        {"6", 0},    // an append right at the end
+        {"6", 500},
+        {"9", 921},  // past the end, over gap records, one byte short
+    };
+    for (const auto& s : saves) {
+        SCOPED_TRACE(s.account);
+        ClearRecord(KindNipb);
+        setStr(recordBuffer(KindNipb), nip::account_no, s.account);
+        ioFaults().failWriteAfterBytes = s.bytesWritten;
+        ioFaults().failCode = IoError::DiskFull;
+        try {
+            WriteRecord(KindNipb);
+            ADD_FAILURE() << "saved";
+        } catch (const IoError& e) {
+            EXPECT_EQ(std::string(e.what()), "Disk full: nipb.Rdx");
+        }
+        auto expected = before;
+        if (s.account == std::string("3"))
+            std::copy_n(recordBuffer(KindNipb).begin(), s.bytesWritten, expected.begin() + 3 * 922);
+        EXPECT_EQ(fileBytes("nipb.Rdx"), expected);
+        resetIoFaults();
+        before = fileBytes("nipb.Rdx");
+    }
+
+    // A file on a read-only medium is read, and a save is refused.
+    ioFaults().readOnlyPath = "nipb.Rdx";
+    EXPECT_EQ(recordCount(KindNipb), 6u);
+    LoadForAccount(KindNipb, "    ", 0);
+    setStr(recordBuffer(KindNipb), nip::account_no, "2");
+    try {
+        WriteRecord(KindNipb);
+        ADD_FAILURE() << "saved";
+    } catch (const IoError& e) {
+        EXPECT_EQ(std::string(e.what()), "File access denied: nipb.Rdx");
+    }
+    setStr(recordBuffer(KindNipb), nip::account_no, "7");
+    EXPECT_EQ(ioErrorCode([] { WriteRecord(KindNipb); }), IoError::AccessDenied);
+    EXPECT_EQ(fileBytes("nipb.Rdx"), before);
 }
 
 TEST_F(RegisterTest, CheckStoredAccount)
