@@ -1,31 +1,50 @@
 #include "common/ui_messages.h"
 
-
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 namespace {
 Messenger* g_installed = nullptr;
 
-QWidget* parentWindow() { return QApplication::activeWindow(); }
-QString title() { return QApplication::applicationDisplayName(); }
+// What a title bar takes beside its caption: icon, close button, margins.
+constexpr int kTitleBarFrame = 120;
+
+QString programTitle() { return QApplication::applicationDisplayName(); }
+
+// A message box as wide as its caption needs (the print prompts are
+// captioned with the form's title): a strut across its grid widens it.
+int showBox(QMessageBox::Icon icon, const QString& caption, const std::string& text,
+            QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(icon, caption, QString::fromStdString(text), buttons, QApplication::activeWindow());
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(QFontMetrics(titleFont).horizontalAdvance(caption) + kTitleBarFrame, 0,
+                                      QSizePolicy::Fixed, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    return box.exec();
+}
 } // namespace
 
 void UiMessages::inform(const std::string& text)
 {
-    QMessageBox::information(parentWindow(), title(), QString::fromStdString(text));
+    showBox(QMessageBox::Information, programTitle(), text, QMessageBox::Ok);
 }
 
 bool UiMessages::confirm(const std::string& text, const std::string& caption)
 {
     // The page prompts carry the exclamation icon.
-    return QMessageBox::warning(parentWindow(), QString::fromStdString(caption), QString::fromStdString(text),
-                                QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) == QMessageBox::Ok;
+    return showBox(QMessageBox::Warning, QString::fromStdString(caption), text,
+                   QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
 void UiMessages::error(const std::string& text)
 {
-    QMessageBox::critical(parentWindow(), title(), QString::fromStdString(text));
+    showBox(QMessageBox::Critical, programTitle(), text, QMessageBox::Ok);
 }
 
 Messenger& UiMessages::current()
