@@ -42,6 +42,19 @@ bool FocusMoves::leave(QWidget* from, QWidget* to)
     return refusals_ == before;
 }
 
+void FocusMoves::checkRefused(QWidget* field)
+{
+    ++refusals_;
+    pending_ = field;
+    // Not from inside the focus change itself: the move has to finish first.
+    QTimer::singleShot(0, field, [this, field] {
+        showPageOf(field);
+        field->setFocus(Qt::OtherFocusReason);
+        if (pending_ == field)
+            pending_ = nullptr;
+    });
+}
+
 bool isWithin(const QWidget* w, const QWidget* area)
 {
     for (; w; w = w->parentWidget())
@@ -75,12 +88,7 @@ void addLeaveCheck(QWidget* field, std::function<bool()> check)
     scope->onLeave = [field, check = std::move(check)](QWidget* next) {
         if (isCancelButton(next) || check())
             return;
-        FocusMoves::instance().checkRefused();
-        // Not from inside the focus change itself: the move has to finish first.
-        QTimer::singleShot(0, field, [field] {
-            showPageOf(field);
-            field->setFocus(Qt::OtherFocusReason);
-        });
+        FocusMoves::instance().checkRefused(field);
     };
 }
 

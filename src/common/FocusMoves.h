@@ -27,8 +27,12 @@ public:
     // a leave check refused: the operator has been told and the focus goes
     // back into the refused field.
     bool leave(QWidget* from, QWidget* to);
-    // Called by a leave check that refused.
-    void checkRefused() { ++refusals_; }
+    // Called by a leave check that refused: the field takes the focus back
+    // once the move has finished.
+    void checkRefused(QWidget* field);
+    // True while a refused field waits to take the focus back: a button
+    // clicked with the mouse got the focus on its way, but must not act.
+    bool refusalPending() const { return !pending_.isNull(); }
 
 signals:
     void moved(QWidget* from, QWidget* to);
@@ -36,6 +40,7 @@ signals:
 private:
     FocusMoves();
     int refusals_ = 0;
+    QPointer<QWidget> pending_;
     std::map<QObject*, QPointer<QWidget>> lastInWindow_;
 };
 

@@ -204,6 +204,9 @@ bool EditorDialog::write()
 
 bool EditorDialog::save(QWidget* button)
 {
+    // A click took the focus from a field that refused it: no save.
+    if (FocusMoves::instance().refusalPending())
+        return false;
     // Enter on the default button leaves the focus in the field: its leave
     // rules and its frame's run first, as when the focus moves to the button.
     if (QWidget* focused = focusWidget(); focused && !P_klaw->isAncestorOf(focused))

@@ -128,6 +128,13 @@ private slots:
         QVERIFY(d->isVisible());
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(d->m_dur));
         QCOMPARE(stored(), before);
+        // A click takes the focus to the button on its way: still no save.
+        QTest::mouseClick(d->kl_ok, Qt::LeftButton);
+        QApplication::processEvents();
+        QCOMPARE(env->messages.texts(), (std::vector<std::string>{"Niepoprawna data", "Niepoprawna data"}));
+        QVERIFY(d->isVisible());
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(d->m_dur));
+        QCOMPARE(stored(), before);
 
         d->m_dur->setText("29-02-2004");
         d->r_pow_zgl_adr2->setItemIndex(0);
