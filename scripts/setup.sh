@@ -10,6 +10,7 @@ packages=(
   fonts-liberation fonts-dejavu-core
   poppler-utils xvfb xauth imagemagick
   dpkg-dev desktop-file-utils appstream
+  clang libclang-rt-14-dev
 )
 
 missing=()
