@@ -1,14 +1,10 @@
 #pragma once
-#include "forms/Binding.h"
+#include "forms/OfficeChangeGroup.h"
 
 #include <QString>
 
 class MaskedEdit;
-class QButtonGroup;
 class QComboBox;
-class QGroupBox;
-class QLabel;
-class QRadioButton;
 class QVBoxLayout;
 class QWidget;
 class RadioGroup;
@@ -17,36 +13,24 @@ class RadioGroup;
 // form's purpose, the tax office addressed and whether the change moved the
 // competent office, with the rules that show the dependent boxes. The forms
 // word the office captions each their own way.
-class PurposeAndOffice {
+class PurposeAndOffice : public OfficeChangeGroup {
 public:
     MaskedEdit* m_nip = nullptr;
     RadioGroup* r_przez_form = nullptr;
     QComboBox* c_urzsk = nullptr;
-    QGroupBox* g_zm_us = nullptr;
-    QRadioButton* rb_nie_us = nullptr;
-    QRadioButton* rb_us = nullptr;
-    QLabel* e_pop_us = nullptr;
-    QComboBox* c_pop_us = nullptr;
 
     // The office change matters to an update only: hidden for
     // "Zgłoszenie identyfikacyjne", shown otherwise (no purpose included).
     void r_przez_formClick();
-    // The previous office is shown exactly when the change moved the office.
-    void rb_usClick();
 
 protected:
     struct OfficeCaptions {
-        QString office;     // caption of c_urzsk
-        QString notChanged; // rb_nie_us
-        QString changed;    // rb_us
-        QString previous;   // e_pop_us
+        QString office; // caption of c_urzsk
+        OfficeChangeCaptions change;
     };
     // Makes part A at the end of `column` (a layout of `page`) and ties its
     // rules to its controls.
     void buildPurposeAndOffice(QWidget* page, QVBoxLayout* column, const OfficeCaptions& captions);
     // The NIP shown grouped for the form type, then `purpose` to `prev_tax_office`.
     BindingTable purposeAndOfficeBindings(int formType) const;
-
-private:
-    QButtonGroup* officeChange_ = nullptr;
 };

@@ -76,10 +76,7 @@ void Tpdlg_nip1::buildPurposePage()
 {
     QWidget* page = addPage("A-B.1");
     buildPurposeAndOffice(page, columnOf(page),
-                          {.office = "&Urząd Skarbowy do którego kierowane jest zgłoszenie",
-                           .notChanged = "Zmiana nie &spowodowała zmiany wł. US",
-                           .changed = "Zmiana spowodowała zmianę wł. US",
-                           .previous = "Poprzedni Urząd Skarbowy"});
+                          {.office = "&Urząd Skarbowy do którego kierowane jest zgłoszenie", .change = {}});
     columnOf(page)->addWidget(buildPersonalData(page));
     columnOf(page)->addStretch(1);
 }

@@ -32,8 +32,6 @@
 
 namespace {
 
-constexpr int kOfficeNotChanged = 0;
-constexpr int kOfficeChanged = 1;
 constexpr int kInternalUnit = 1; // r_for_org: "wyodrębniona jedn. wewnętrzna będąca podatn. lub płatnikiem"
 constexpr int kInOffice = 0;     // r_prow_dok: "w biurze rachunkowym"
 
@@ -113,7 +111,6 @@ Tpdlg_nip2::Tpdlg_nip2(QWidget* parent) : EditorDialog(parent, Form::Nip2, "pcnt
                     {nip::bank4, nip::nip3_registered_since, nip::nip3_resident_since}});
 
     connect(purpose_, &QButtonGroup::idToggled, this, &Tpdlg_nip2::rb_identClick);
-    connect(officeChange_, &QButtonGroup::idToggled, this, &Tpdlg_nip2::rb_usClick);
     connect(r_for_org, &RadioGroup::itemIndexChanged, this, &Tpdlg_nip2::r_for_orgClick);
     connect(r_prow_dok, &RadioGroup::itemClicked, this, &Tpdlg_nip2::r_prow_dokClick);
 }
@@ -144,22 +141,8 @@ void Tpdlg_nip2::buildPurposePage()
     top->setColumnStretch(1, 1);
     columnOf(page)->addLayout(top);
 
-    g_zm_us = newGroup(page, "g_zm_us", "Wypełniać tylko w przypadku zgłoszenia aktualizacyjnego");
-    rb_nie_us = newRadioButton(g_zm_us, "rb_nie_us", "Zmiana nie spowodowała zmiany wł. US");
-    rb_us = newRadioButton(g_zm_us, "rb_us", "Zmiana spowodowała zmianę wł. US");
-    officeChange_ = new QButtonGroup(this);
-    officeChange_->addButton(rb_nie_us, kOfficeNotChanged);
-    officeChange_->addButton(rb_us, kOfficeChanged);
-    rb_nie_us->setChecked(true);
-    c_pop_us = newCombo(g_zm_us, "c_pop_us", storedLength(nip::prev_tax_office));
-    e_pop_us = newCaption(g_zm_us, "Poprzedni Urząd Skarbowy", c_pop_us, "e_pop_us");
-    auto* change = new QGridLayout(g_zm_us);
-    change->setVerticalSpacing(1);
-    change->addWidget(rb_nie_us, 0, 0);
-    change->addWidget(rb_us, 1, 0);
-    placeBelowCaption(change, 0, 1, e_pop_us, c_pop_us);
-    change->setColumnStretch(1, 1);
-    columnOf(page)->addWidget(g_zm_us);
+    // NIP-2 words its first button without an accelerator.
+    columnOf(page)->addWidget(buildOfficeChange(page, {.notChanged = "Zmiana nie spowodowała zmiany wł. US"}));
 
     g_d_pers = newGroup(page, "g_d_pers", "B. DANE SKŁADAJĄCEGO");
     QWidget* g = g_d_pers;
@@ -390,12 +373,11 @@ BindingTable Tpdlg_nip2::bindControls() const
         {m_nip, nip::nip, Conv::Nip, form().formType},
         {purpose_, purpose, Conv::Choice},
         {c_urzsk, tax_office, Conv::Text},
-        {officeChange_, office_changed, Conv::ButtonFlag},
-        {c_pop_us, prev_tax_office, Conv::Text},
         {z_nazpel, full_name, Conv::Text},
         {z_nazskr, short_name, Conv::Text},
         {m_l_reg, regon, Conv::Text},
     };
+    bindings += officeChangeBindings(office_changed, prev_tax_office);
     bindings += fr_org_rej1->bindings({reg_organ_name, register_name, register_date, register_no});
     bindings += fr_adr_sie->bindings(seat_addr);
     bindings.push_back({r_rodz_drozp, activity_date_kind, Conv::Choice});
@@ -465,12 +447,6 @@ void Tpdlg_nip2::storeExtras(Bytes record)
 
 void Tpdlg_nip2::rb_identClick() { g_zm_us->setVisible(!rb_ident->isChecked()); }
 
-void Tpdlg_nip2::rb_usClick()
-{
-    const bool changed = rb_us->isChecked();
-    c_pop_us->setVisible(changed);
-    e_pop_us->setVisible(changed);
-}
 
 void Tpdlg_nip2::r_for_orgClick()
 {

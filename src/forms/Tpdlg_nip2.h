@@ -1,6 +1,7 @@
 #pragma once
 #include "forms/Binding.h"
 #include "forms/EditorDialog.h"
+#include "forms/OfficeChangeGroup.h"
 
 class MaskedEdit;
 class QButtonGroup;
@@ -26,7 +27,7 @@ class TriStateBox;
 // without legal personality or a tax group, with up to six partners or
 // member companies, edited in the NIP record buffer and saved to the NIP
 // record file.
-class Tpdlg_nip2 : public EditorDialog {
+class Tpdlg_nip2 : public EditorDialog, public OfficeChangeGroup {
     Q_OBJECT
 public:
     explicit Tpdlg_nip2(QWidget* parent = nullptr);
@@ -38,11 +39,6 @@ public:
     QRadioButton* rb_akt;
     QRadioButton* rb_akt_nip;
     QComboBox* c_urzsk;
-    QGroupBox* g_zm_us;
-    QRadioButton* rb_nie_us;
-    QRadioButton* rb_us;
-    QLabel* e_pop_us;
-    QComboBox* c_pop_us;
     QGroupBox* g_d_pers;
     QLineEdit* z_nazpel;
     QLineEdit* z_nazskr;
@@ -112,7 +108,6 @@ public:
 
     // Field-level rules.
     void rb_identClick();
-    void rb_usClick();
     void r_for_orgClick();
     void r_prow_dokClick();
     void fr_adr_dzExit(Tfr_adr* site, RadioGroup* reason);
@@ -136,5 +131,4 @@ private:
     BindingTable bindControls() const;
 
     QButtonGroup* purpose_;
-    QButtonGroup* officeChange_;
 };

@@ -91,9 +91,9 @@ void Tpdlg_nip3::buildPurposePage()
     QWidget* page = addPage("A-B.1");
     buildPurposeAndOffice(page, columnOf(page),
                           {.office = "Naczelnik &urzędu skarbowego, do którego kierowane jest zgłoszenie",
-                           .notChanged = "Zmiana nie &spowodowała zmiany wł. naczelnika US",
-                           .changed = "Zmiana spowodowała zmianę wł. naczelnika US",
-                           .previous = "Poprzedni naczelnik urzędu skarbowego"});
+                           .change = {.notChanged = "Zmiana nie &spowodowała zmiany wł. naczelnika US",
+                                      .changed = "Zmiana spowodowała zmianę wł. naczelnika US",
+                                      .previous = "Poprzedni naczelnik urzędu skarbowego"}});
     columnOf(page)->addWidget(buildPersonalData(page));
     columnOf(page)->addStretch(1);
 }

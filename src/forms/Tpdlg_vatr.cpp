@@ -31,8 +31,6 @@
 namespace {
 
 constexpr int kIdentification = 0; // r_przez_form: "Zgłoszenie identyfikacyjne"
-constexpr int kOfficeNotChanged = 0;
-constexpr int kOfficeChanged = 1;
 constexpr int kNotApplicable = 0; // the "nie dotyczy" option of groups 30, 32 and 34
 constexpr int kNipFormType = 1;   // the NIP shown grouped 3-3-2-2
 constexpr int kMonths = 12;
@@ -166,7 +164,6 @@ Tpdlg_vatr::Tpdlg_vatr(QWidget* parent) : EditorDialog(parent, Form::VatR, "pcnt
     finishBuilding({bindControls(), m_nip, {c_urzsk, c_pop_us}, {}});
 
     connect(r_przez_form, &RadioGroup::itemIndexChanged, this, &Tpdlg_vatr::r_przez_formClick);
-    connect(officeChange_, &QButtonGroup::idToggled, this, &Tpdlg_vatr::rb_usClick);
     connect(r_rodzpod, &RadioGroup::itemIndexChanged, this, &Tpdlg_vatr::r_rodzpodClick);
     connect(cashMethod_, &QButtonGroup::idToggled, this, &Tpdlg_vatr::rb_kasClick);
     connect(quarterly_, &QButtonGroup::idToggled, this, &Tpdlg_vatr::rb_kwClick);
@@ -201,21 +198,7 @@ void Tpdlg_vatr::buildIdentificationPage()
     top->setColumnStretch(1, 1);
     columnOf(page)->addLayout(top);
 
-    g_zm_us = newGroup(page, "g_zm_us", "Wypełniać tylko w przypadku zgłoszenia aktualizacyjnego");
-    officeChange_ = new QButtonGroup(this);
-    rb_nie_us = newOption(g_zm_us, officeChange_, "rb_nie_us", "Zmiana nie &spowodowała zmiany wł. US",
-                          kOfficeNotChanged);
-    rb_us = newOption(g_zm_us, officeChange_, "rb_us", "Zmiana spowodowała zmianę wł. US", kOfficeChanged);
-    rb_nie_us->setChecked(true);
-    c_pop_us = newCombo(g_zm_us, "c_pop_us", 60);
-    e_pop_us = newCaption(g_zm_us, "Poprzedni Urząd Skarbowy", c_pop_us, "e_pop_us");
-    auto* change = new QGridLayout(g_zm_us);
-    change->setVerticalSpacing(1);
-    change->addWidget(rb_nie_us, 0, 0);
-    change->addWidget(rb_us, 1, 0);
-    placeBelowCaption(change, 0, 1, e_pop_us, c_pop_us);
-    change->setColumnStretch(1, 1);
-    columnOf(page)->addWidget(g_zm_us);
+    columnOf(page)->addWidget(buildOfficeChange(page, {}));
 
     g_ident = newGroup(page, "g_ident", "B.1. DANE IDENTYFIKACYJNE");
     QWidget* g = g_ident;
@@ -438,8 +421,6 @@ BindingTable Tpdlg_vatr::bindControls() const
         {r_przez_form, purpose, Conv::Choice},
         {c_urzsk, tax_office, Conv::Text},
         {m_uszagr, foreign_office_lines, Conv::MemoFilledLines},
-        {officeChange_, office_changed, Conv::ButtonFlag},
-        {c_pop_us, prev_tax_office, Conv::Text},
         // The kind first: it sets the mask the identification number loads into.
         {r_rodzpod, taxpayer_kind, Conv::Index},
         {z_nazwisko, name, Conv::Text},
@@ -447,6 +428,7 @@ BindingTable Tpdlg_vatr::bindControls() const
         {m_pesel, id_no, Conv::Text},
         {m_dur, birth_or_start_date, Conv::Date},
     };
+    bindings += officeChangeBindings(office_changed, prev_tax_office);
     bindings += Fr_adr_s->bindings(addr, addr_email);
     bindings += BindingTable{
         {z_nipzagr, foreign_vat_no, Conv::Text},
@@ -515,12 +497,6 @@ void Tpdlg_vatr::applyRules()
 
 void Tpdlg_vatr::r_przez_formClick() { g_zm_us->setVisible(r_przez_form->itemIndex() != kIdentification); }
 
-void Tpdlg_vatr::rb_usClick()
-{
-    const bool changed = rb_us->isChecked();
-    c_pop_us->setVisible(changed);
-    e_pop_us->setVisible(changed);
-}
 
 void Tpdlg_vatr::r_rodzpodClick()
 {

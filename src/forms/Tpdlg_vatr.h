@@ -1,6 +1,7 @@
 #pragma once
 #include "forms/Binding.h"
 #include "forms/EditorDialog.h"
+#include "forms/OfficeChangeGroup.h"
 
 class CheckList;
 class DatePicker;
@@ -20,7 +21,7 @@ class UpDown;
 
 // The VAT-R editor: the VAT registration of a taxpayer with its attachment
 // VAT-R/UE, edited in the VAT-R record buffer and saved to the VAT-R file.
-class Tpdlg_vatr : public EditorDialog {
+class Tpdlg_vatr : public EditorDialog, public OfficeChangeGroup {
     Q_OBJECT
 public:
     explicit Tpdlg_vatr(QWidget* parent = nullptr);
@@ -30,11 +31,6 @@ public:
     RadioGroup* r_przez_form;
     QComboBox* c_urzsk;
     Memo* m_uszagr;
-    QGroupBox* g_zm_us;
-    QRadioButton* rb_nie_us;
-    QRadioButton* rb_us;
-    QLabel* e_pop_us;
-    QComboBox* c_pop_us;
     QGroupBox* g_ident;
     QLabel* e_pesel;
     MaskedEdit* m_pesel;
@@ -113,7 +109,6 @@ public:
 
     // Field-level rules.
     void r_przez_formClick();
-    void rb_usClick();
     void r_rodzpodClick();
     void rb_kasClick();
     void rb_kwClick();
@@ -133,7 +128,6 @@ private:
     void buildAttachmentPage();
     BindingTable bindControls() const;
 
-    QButtonGroup* officeChange_;
     QButtonGroup* cashMethod_;
     QButtonGroup* quarterly_;
     QButtonGroup* specialProc_;

@@ -11,6 +11,7 @@
 // once more, so that a control bound to the wrong field fails a test.
 using Placement = std::map<QString, std::vector<Field>>;
 
+Placement personalPlacement();
 Placement nip1Placement();
 Placement nipbPlacement();
 Placement nip3Placement();

@@ -1,7 +1,9 @@
 #include "forms/editor_placements.h"
 #include "records/nip_record.h"
 
-Placement nip1Placement()
+// Part A, the personal data and the foreign numbers: NIP-1 and NIP-3 share
+// them, controls and fields alike.
+Placement personalPlacement()
 {
     using namespace nip;
     return {
@@ -26,6 +28,13 @@ Placement nip1Placement()
         {"fr_nr_in_kr1",
          {foreign_id1_country, foreign_id1_purpose, foreign_id1_number, foreign_id2_country, foreign_id2_purpose,
           foreign_id2_number}},
+    };
+}
+
+Placement nip1Placement()
+{
+    using namespace nip;
+    Placement own = {
         {"fr_adr_zameld", {reg_addr}},
         {"chbox_kor_adzam", {corr_to_residence}},
         {"fr_adr1", {res_addr}},
@@ -54,4 +63,6 @@ Placement nip1Placement()
         {"fr_zal1", {attach_a_count, attach_b_count, attach_c_count}},
         {"fr_osw1", {declarant_first_name, declarant_surname, fill_date}},
     };
+    own.merge(personalPlacement());
+    return own;
 }
