@@ -38,34 +38,54 @@ int scaleY(int heightPixels) { return static_cast<int>(std::trunc(heightPixels /
 
 int scaleX(int widthPixels) { return static_cast<int>(std::trunc(widthPixels / 210.0)); }
 
-int runPrintJob(FormKind kind, ConstBytes record, const BoxTicks& ticked, const PrintSeams& seams)
+JobPlan planPrintJob(FormKind kind, ConstBytes record, const BoxTicks& ticked, int pageWidthPixels,
+                     int pageHeightPixels, const calibration::MarginTable& margins,
+                     const calibration::SpacingTable& spacings)
+{
+    JobPlan plan;
+    plan.scaleY = scaleY(pageHeightPixels);
+    plan.scaleX = scaleX(pageWidthPixels);
+    for (std::size_t i = 0; i < spacings.size(); ++i)
+        plan.spacing[i] = toPixels(spacings[i], plan.scaleY);
+    for (const JobPage& job : pagesToPrint(kind, record, ticked)) {
+        const PrintedPage& page = printedPage(job.page);
+        const calibration::MarginPair& margin = margins.at(page.marginPair - 1);
+        plan.pages.push_back({job, std::string(page.label), documentName(page.label, record),
+                              toPixels(margin.left, plan.scaleX), toPixels(margin.top, plan.scaleY)});
+    }
+    return plan;
+}
+
+JobPlan planPrintJob(FormKind kind, ConstBytes record, const BoxTicks& ticked, int pageWidthPixels,
+                     int pageHeightPixels)
 {
     const PrintForm& form = printForm(kind);
-    calibration::MarginTable margins = calibration::loadMargins(form.margins);
-    calibration::SpacingTable spacing = calibration::loadSpacings(form.spacings);
+    const calibration::MarginTable margins = calibration::loadMargins(form.margins);
+    const calibration::SpacingTable spacings = calibration::loadSpacings(form.spacings);
+    return planPrintJob(kind, record, ticked, pageWidthPixels, pageHeightPixels, margins, spacings);
+}
 
-    const int sy = scaleY(seams.printer.pageHeightPixels());
-    const int sx = scaleX(seams.printer.pageWidthPixels());
-    for (calibration::MarginPair& m : margins)
-        m = {toPixels(m.left, sx), toPixels(m.top, sy)};
-    for (std::int32_t& s : spacing)
-        s = toPixels(s, sy);
+void drawPlannedPage(const JobPlan& plan, const PlannedPage& page, Canvas& canvas, ConstBytes record,
+                     const PageRenderer& render)
+{
+    PageWriter writer(canvas, plan.scaleX, plan.scaleY, plan.spacing, page.originX, page.topY);
+    render(page.job.page, writer, record, page.job.sheet);
+}
 
+int runPrintJob(FormKind kind, ConstBytes record, const BoxTicks& ticked, const PrintSeams& seams)
+{
+    const JobPlan plan = planPrintJob(kind, record, ticked, seams.printer.pageWidthPixels(),
+                                      seams.printer.pageHeightPixels());
     if (seams.progress)
         seams.progress->begin(progressMaximum(kind, record));
 
     int printed = 0;
-    for (const JobPage& job : pagesToPrint(kind, record, ticked)) {
-        const PrintedPage& page = printedPage(job.page);
-        const std::string label(page.label);
-        if (!seams.messages.confirm("Włóż druk " + label, std::string(form.promptCaption)))
+    for (const PlannedPage& page : plan.pages) {
+        if (!seams.messages.confirm("Włóż druk " + page.label, std::string(printForm(kind).promptCaption)))
             continue;
         if (seams.progress)
-            seams.progress->pageStarted(label);
-        const calibration::MarginPair& margin = margins.at(page.marginPair - 1);
-        Canvas& canvas = seams.printer.beginDocument(documentName(label, record));
-        PageWriter writer(canvas, sx, sy, spacing, margin.left, margin.top);
-        seams.render(job.page, writer, record, job.sheet);
+            seams.progress->pageStarted(page.label);
+        drawPlannedPage(plan, page, seams.printer.beginDocument(page.documentName), record, seams.render);
         seams.printer.endDocument();
         ++printed;
     }

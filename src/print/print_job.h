@@ -3,10 +3,12 @@
 #include "common/record_access.h"
 #include "print/page_writer.h"
 #include "print/print_forms.h"
+#include "print/calibration_files.h"
 #include "print/printer_device.h"
 
 #include <functional>
 #include <string>
+#include <vector>
 
 // How the print dialog follows a job: begin() once before the first prompt
 // (the dialog lets pending events run and resets its bar to the maximum),
@@ -35,6 +37,37 @@ inline constexpr int kCalibratedPixelLimit = 1 << 24;
 // Pixels per millimetre of an A4 sheet whose printable area is this size.
 int scaleY(int heightPixels);
 int scaleX(int widthPixels);
+
+// What a job draws, worked out before any page: the scale of the printable
+// area, the calibration in pixels and the pages in the order they print.
+// The print job, the preview and the calibration test sheet all draw from it,
+// so what the operator sees is what the printer gets.
+struct PlannedPage {
+    JobPage job;
+    std::string label;        // "NIP-1 1/4"
+    std::string documentName; // "NIP-1 014 1/4"
+    int originX = 0;          // the page's calibrated margins, in pixels
+    int topY = 0;
+};
+struct JobPlan {
+    int scaleX = 0; // pixels per millimetre
+    int scaleY = 0;
+    calibration::SpacingTable spacing{}; // in pixels
+    std::vector<PlannedPage> pages;
+};
+
+// The plan for a printable area of the given size, with margins and
+// spacings in millimetres (as the calibration files or dialogs hold them).
+JobPlan planPrintJob(FormKind kind, ConstBytes record, const BoxTicks& ticked, int pageWidthPixels,
+                     int pageHeightPixels, const calibration::MarginTable& margins,
+                     const calibration::SpacingTable& spacings);
+// The same with the form's calibration files; throws their IoError.
+JobPlan planPrintJob(FormKind kind, ConstBytes record, const BoxTicks& ticked, int pageWidthPixels,
+                     int pageHeightPixels);
+
+// Draws one planned page onto a canvas whose origin is the printable area's.
+void drawPlannedPage(const JobPlan& plan, const PlannedPage& page, Canvas& canvas, ConstBytes record,
+                     const PageRenderer& render);
 
 // Prints the ticked pages of the record, each after its prompt "Włóż druk "
 // + page label; a cancelled prompt skips only its page. The form's margin
