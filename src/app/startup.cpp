@@ -12,7 +12,6 @@
 #include "records/cleared_record.h"
 #include "register/record_kind.h"
 
-#include <cstdio>
 #include <optional>
 #include <vector>
 
@@ -31,26 +30,11 @@ std::optional<DataFile> openIfExists(const std::string& name, bool& missing)
     }
 }
 
-// Creates a file with its first contents; a file this start created and
-// could not fill is removed, so that the next run tries again instead of
-// finding it. Nothing else is: a name that could not be created may be a
-// link to a share that is not there now.
-void createWith(const std::string& name, const void* data, std::size_t size)
-{
-    DataFile created(name, DataFile::Mode::Create);
-    try {
-        created.writeAt(0, data, size);
-    } catch (const IoError&) {
-        std::remove(linkTarget(name).c_str());
-        throw;
-    }
-}
-
 void ensureEmptyFile(const std::string& name)
 {
     bool missing = false;
     if (!openIfExists(name, missing) && missing)
-        DataFile(name, DataFile::Mode::Create);
+        createNewFile(name, nullptr, 0);
 }
 
 void readLedgerParams()
@@ -68,7 +52,9 @@ void readLedgerParams()
     params.fill(0);
     setU16(params, ledger_params::year, 2003);
     setU8(params, ledger_params::month, 1);
-    createWith(name, params.data(), params.size());
+    if (!createNewFile(name, params.data(), params.size()))
+        DataFile(name).readAt(0, params.data(), params.size()); // another copy made it first
+
 }
 
 // Writes the standard rates over a damaged rates record. The rates file
@@ -123,7 +109,7 @@ void ensureRecordFile(const RecordKind& kind)
     std::vector<std::uint8_t> blank(kind.recordSize * 4, 0);
     for (std::size_t r = 0; r < 4; ++r)
         ClearRecordBytes(Bytes(blank).subspan(r * kind.recordSize, kind.recordSize));
-    createWith(name, blank.data(), blank.size());
+    createNewFile(name, blank.data(), blank.size());
 }
 
 } // namespace

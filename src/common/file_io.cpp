@@ -15,6 +15,12 @@ IoFaults g_faults;
 
 [[noreturn]] void throwErrno(const std::string& path) { throw IoError::fromErrno(errno, path); }
 
+void throwInjectedOpenFault(const std::string& path)
+{
+    if (!g_faults.failOpenPath.empty() && g_faults.failOpenPath == path)
+        throw IoError(g_faults.failOpenCode, path);
+}
+
 // Takes n bytes from an injected budget; returns how many may proceed.
 std::size_t allowance(std::optional<std::uint64_t>& budget, std::size_t n)
 {
@@ -25,6 +31,63 @@ std::size_t allowance(std::optional<std::uint64_t>& budget, std::size_t n)
     return allowed;
 }
 
+// A byte-range lock held while one read or write runs, so that two copies
+// of the program on one directory never see half of each other's record:
+// shared for reading, exclusive for writing. Open-file-description locks
+// where the kernel has them (they do not vanish when another descriptor of
+// the same file closes), classic record locks otherwise; both reach SMB and
+// NFS shares. A file system without locks is worked on unlocked, as before.
+// The same ranges map to LockFileEx on Windows.
+class RangeLock {
+public:
+    enum class Kind { Shared, Exclusive };
+
+    RangeLock(int fd, std::uint64_t offset, std::uint64_t length, Kind kind) : fd_(fd), offset_(offset), length_(length)
+    {
+        if (length_ == 0)
+            return;
+        locked_ = apply(kind == Kind::Shared ? F_RDLCK : F_WRLCK);
+    }
+    ~RangeLock()
+    {
+        if (locked_)
+            (void)apply(F_UNLCK);
+    }
+    RangeLock(const RangeLock&) = delete;
+    RangeLock& operator=(const RangeLock&) = delete;
+
+private:
+    bool apply(short type)
+    {
+        struct flock lock {};
+        lock.l_type = type;
+        lock.l_whence = SEEK_SET;
+        lock.l_start = static_cast<off_t>(offset_);
+        lock.l_len = static_cast<off_t>(length_);
+        for (;;) {
+#ifdef F_OFD_SETLKW
+            if (::fcntl(fd_, F_OFD_SETLKW, &lock) == 0)
+                return true;
+            if (errno == EINVAL) {
+                lock.l_pid = 0;
+                if (::fcntl(fd_, F_SETLKW, &lock) == 0)
+                    return true;
+            }
+#else
+            if (::fcntl(fd_, F_SETLKW, &lock) == 0)
+                return true;
+#endif
+            if (errno != EINTR)
+                return false;
+        }
+    }
+
+    int fd_;
+    std::uint64_t offset_;
+    std::uint64_t length_;
+    bool locked_ = false;
+};
+
 } // namespace
 
 IoFaults& ioFaults() { return g_faults; }
@@ -32,8 +95,7 @@ void resetIoFaults() { g_faults = IoFaults{}; }
 
 DataFile::DataFile(const std::string& path, Mode mode) : path_(path)
 {
-    if (!g_faults.failOpenPath.empty() && g_faults.failOpenPath == path)
-        throw IoError(g_faults.failOpenCode, path);
+    throwInjectedOpenFault(path);
     const bool readOnly = mode == Mode::OpenExisting && g_faults.readOnlyPath == path;
     const int flags = mode == Mode::Create ? (O_RDWR | O_CREAT | O_TRUNC) : readOnly ? O_RDONLY : O_RDWR;
     fd_ = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
@@ -59,6 +121,7 @@ std::uint64_t DataFile::size() const
 
 std::size_t DataFile::readSomeAt(std::uint64_t offset, void* data, std::size_t n) const
 {
+    const RangeLock lock(fd_, offset, n, RangeLock::Kind::Shared);
     const std::size_t allowed = allowance(g_faults.failReadAfterBytes, n);
     auto* out = static_cast<unsigned char*>(data);
     std::size_t done = 0;
@@ -86,6 +149,7 @@ void DataFile::readAt(std::uint64_t offset, void* data, std::size_t n) const
 
 void DataFile::writeAt(std::uint64_t offset, const void* data, std::size_t n)
 {
+    const RangeLock lock(fd_, offset, n, RangeLock::Kind::Exclusive);
     const std::uint64_t oldSize = size();
     try {
         writeAll(offset, data, n);
@@ -142,6 +206,76 @@ std::string linkTarget(const std::string& path)
     std::string target(resolved);
     std::free(resolved);
     return target;
+}
+
+namespace {
+
+// Where a chain of links ends, also when its last target does not exist.
+std::string finalTarget(std::string path)
+{
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return path;
+        std::string target(static_cast<std::size_t>(st.st_size) + 1, '\0');
+        const ssize_t got = ::readlink(path.c_str(), target.data(), target.size());
+        if (got < 0)
+            return path;
+        target.resize(static_cast<std::size_t>(got));
+        const std::size_t slash = path.rfind('/');
+        path = target.front() == '/' || slash == std::string::npos ? target : path.substr(0, slash + 1) + target;
+    }
+    return path;
+}
+
+// Links can be missing on a share: there the file is created exclusively
+// and then filled under a lock over what is written; a copy reading it in
+// the moment between the two finds it empty.
+bool linksUnsupported(int err) { return err == EPERM || err == ENOTSUP || err == EOPNOTSUPP || err == ENOSYS || err == EXDEV; }
+
+bool createLockedInPlace(const std::string& target, const std::string& path, const void* data, std::size_t size)
+{
+    const int fd = ::open(target.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        if (errno == EEXIST)
+            return false;
+        throwErrno(path);
+    }
+    ::close(fd);
+    try {
+        DataFile f(target);
+        f.writeAt(0, data, size);
+    } catch (const IoError& e) {
+        std::remove(target.c_str());
+        throw IoError(e.code(), path);
+    }
+    return true;
+}
+
+} // namespace
+
+bool createNewFile(const std::string& path, const void* data, std::size_t size)
+{
+    throwInjectedOpenFault(path);
+    const std::string target = finalTarget(path);
+    const std::string temporary = target + "." + std::to_string(::getpid()) + ".new";
+    try {
+        DataFile f(temporary, DataFile::Mode::Create);
+        f.writeAt(0, data, size);
+    } catch (const IoError& e) {
+        std::remove(temporary.c_str());
+        throw IoError(e.code(), path);
+    }
+    const int linked = ::link(temporary.c_str(), target.c_str());
+    const int err = errno;
+    std::remove(temporary.c_str());
+    if (linked == 0)
+        return true;
+    if (err == EEXIST)
+        return false;
+    if (linksUnsupported(err))
+        return createLockedInPlace(target, path, data, size);
+    throw IoError::fromErrno(err, path);
 }
 
 void writeTextFile(const std::string& path, const std::string& content)

@@ -41,6 +41,14 @@ bool fileExists(const std::string& path);
 // nothing yet.
 std::string linkTarget(const std::string& path);
 
+// Makes a file that does not exist yet, with its first contents, in one
+// step: the contents are written beside it and put in place whole, never
+// over a file that appeared meanwhile (another copy of the program starting
+// in the same directory). A link that points nowhere yet is followed to
+// where it points. False when the file was there by then; throws IoError
+// naming the path, leaving nothing behind.
+bool createNewFile(const std::string& path, const void* data, std::size_t size);
+
 // Text files of the system (word lists, calibration files, the office
 // identity): read whole, written whole (a failed write keeps the old file,
 // a read-only file is "File access denied", the file keeps its mode).

@@ -1,0 +1,130 @@
+// Two copies of the program working on one directory, as two processes.
+#include "app/startup.h"
+#include "common/file_io.h"
+#include "records/nip_record.h"
+#include "register/record_files.h"
+#include "register/register_ops.h"
+#include "register/register_state.h"
+#include "support/scripted_messages.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <functional>
+#include <filesystem>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The NIP record of account 002 with every byte after its account and form
+// type set to `fill`.
+std::vector<std::uint8_t> recordFilledWith(std::uint8_t fill)
+{
+    Bytes rec = recordBuffer(KindRejfor);
+    std::fill(rec.begin(), rec.end(), fill);
+    setStr(rec, nip::account_no, "002");
+    setU8(rec, nip::form_type, 1);
+    return {rec.begin(), rec.end()};
+}
+
+// Runs `work` in a child process until it is stopped.
+pid_t runForever(const std::function<void()>& work)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        for (;;)
+            work();
+    }
+    return child;
+}
+
+void stop(pid_t child)
+{
+    ::kill(child, SIGKILL);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+}
+
+TEST(TwoCopies, AReadNeverSeesHalfOfARecordTheOtherCopyRewrites)
+{
+    TempDir dir;
+    RecordFileBuilder file(KindRejfor, 4);
+    file.inUse(2, "002", 1);
+    file.save();
+    const auto first = recordFilledWith('A');
+    const auto second = recordFilledWith('B');
+
+    bool firstNext = true;
+    const pid_t writer = runForever([&] {
+        const auto& next = firstNext ? first : second;
+        std::copy(next.begin(), next.end(), recordBuffer(KindRejfor).begin());
+        WriteRecord(KindRejfor);
+        firstNext = !firstNext;
+    });
+    ASSERT_GT(writer, 0);
+
+    const auto is = [](const std::vector<std::uint8_t>& record) {
+        const ConstBytes got = recordBuffer(KindRejfor);
+        return std::equal(got.begin(), got.end(), record.begin(), record.end());
+    };
+    do // until the writer's first record is there
+        LoadForAccount(KindRejfor, "002", 1);
+    while (!is(first));
+
+    // At least 5,000 reads, and on a busy machine as many more as it takes
+    // to see the writer change the record in between.
+    int ofFirst = 0, ofSecond = 0, torn = 0;
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    for (int read = 0; read < 5000 || ((ofFirst == 0 || ofSecond == 0) && std::chrono::steady_clock::now() < until);
+         ++read) {
+        LoadForAccount(KindRejfor, "002", 1);
+        ofFirst += is(first);
+        ofSecond += is(second);
+        torn += !is(first) && !is(second);
+    }
+    stop(writer);
+    EXPECT_EQ(torn, 0);
+    EXPECT_GT(ofFirst, 0); // the reads really ran while the record changed
+    EXPECT_GT(ofSecond, 0);
+}
+
+TEST(TwoCopies, AFileThatAppearedMeanwhileIsNotCreatedOver)
+{
+    TempDir dir;
+    const std::vector<std::uint8_t> theirs(100, 'T');
+    const std::vector<std::uint8_t> ours(40, 'O');
+    ASSERT_TRUE(createNewFile("REJFOR.Rdx", theirs.data(), theirs.size()));
+    EXPECT_FALSE(createNewFile("REJFOR.Rdx", ours.data(), ours.size()));
+    EXPECT_EQ(readTextFile("REJFOR.Rdx"), std::string(100, 'T'));
+    EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 1); // no temporary left
+}
+
+TEST(TwoCopies, StartingTogetherInAnEmptyDirectoryNeverCutsWhatTheOtherSaved)
+{
+    for (int round = 0; round < 200; ++round) {
+        TempDir dir;
+        const pid_t other = ::fork();
+        ASSERT_GE(other, 0);
+        ScriptedMessages messages;
+        inic(messages);
+        if (other == 0)
+            ::_exit(0);
+        // The first copy saves a record while the other may still be starting.
+        ClearRecord(KindRejfor);
+        setStr(recordBuffer(KindRejfor), nip::account_no, "001");
+        ASSERT_TRUE(WriteRecord(KindRejfor));
+        int status = 0;
+        ::waitpid(other, &status, 0);
+        ASSERT_EQ(fs::file_size("REJFOR.Rdx"), 4u * kindAt(KindRejfor).recordSize) << "round " << round;
+        LoadForAccount(KindRejfor, "001", 0);
+        ASSERT_EQ(getStr(recordBuffer(KindRejfor), nip::account_no), "001") << "round " << round;
+    }
+}
+
+} // namespace
