@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include "bench_support.h"
+#include "gui_bench_main.h"
 
 #include <benchmark/benchmark.h>
 
@@ -164,15 +165,4 @@ BENCHMARK(BM_CoreSortByName)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    CollectingMessenger quiet;
-    UiMessages::install(&quiet);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return runGuiBenchmarks(argc, argv); }

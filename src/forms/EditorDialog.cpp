@@ -10,6 +10,7 @@
 #include "common/record_text.h"
 #include "common/tax_offices.h"
 #include "common/ui_messages.h"
+#include "forms/ChecksumHints.h"
 #include "forms/FormControls.h"
 #include "ledger/ledger_access.h"
 #include "print/Tf_wydr.h"
@@ -130,6 +131,7 @@ void EditorDialog::finishBuilding(Parts parts)
     unbound_ = std::move(parts.unbound);
     for (const Binding& b : bindings_)
         limitTypingToField(b);
+    attachChecksumHints(bindings_);
     for (const Binding& b : bindings_)
         if (!controlFitsConversion(b))
             qFatal("%s: control %s does not fit the conversion of field %s", metaObject()->className(),

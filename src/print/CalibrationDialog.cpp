@@ -4,11 +4,20 @@
 #include "common/guarded_command.h"
 #include "common/ui_messages.h"
 #include "common/FocusMoves.h"
+#include "common/modal_runner.h"
 #include "print/CalibrationGrid.h"
+#include "print/PreviewDialog.h"
+#include "print/PrinterSetup.h"
+#include "print/job_preview.h"
+#include "print/print_forms.h"
+#include "print/printer_output.h"
+#include "print/qt_printer_device.h"
+#include "print/test_sheet.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -17,6 +26,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace {
 
@@ -83,7 +93,15 @@ CalibrationDialog::CalibrationDialog(Values values, const QString& caption, cons
     kl_anuluj = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), "&Anuluj", this);
     kl_anuluj->setObjectName("kl_anuluj");
     markCancelButton(kl_anuluj);
+    kl_probny = new QPushButton(style()->standardIcon(QStyle::SP_FileIcon), "&Wydruk próbny", this);
+    kl_probny->setObjectName("kl_probny");
+    kl_probny->setAutoDefault(false);
+    kl_podglad = new QPushButton(style()->standardIcon(QStyle::SP_FileDialogContentsView), "&Podgląd próbny", this);
+    kl_podglad->setObjectName("kl_podglad");
+    kl_podglad->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(kl_probny);
+    buttons->addWidget(kl_podglad);
     buttons->addStretch();
     buttons->addWidget(kl_ok);
     buttons->addWidget(kl_anuluj);
@@ -95,6 +113,8 @@ CalibrationDialog::CalibrationDialog(Values values, const QString& caption, cons
 
     connect(kl_ok, &QPushButton::clicked, this, &CalibrationDialog::kl_okClick);
     connect(kl_anuluj, &QPushButton::clicked, this, &CalibrationDialog::kl_anulujClick);
+    connect(kl_probny, &QPushButton::clicked, this, &CalibrationDialog::kl_probnyClick);
+    connect(kl_podglad, &QPushButton::clicked, this, &CalibrationDialog::kl_podgladClick);
 
     for (int i = 0; i < kGroups; ++i)
         load(i);
@@ -149,6 +169,7 @@ QGroupBox* CalibrationDialog::makeGroup(int index, const GroupSetup& setup)
     }
 
     auto* leaving = new FocusScope(grid);
+    leaving->onEnter = [this, index] { lastGroup_ = index; };
     leaving->onLeave = [this, index](QWidget* next) { gridLeft(index, next); };
     groups_.at(std::size_t(index)) = {setup.file, box, grid};
     return box;
@@ -211,25 +232,35 @@ std::optional<std::vector<std::int32_t>> CalibrationDialog::gridValues(int group
 
 bool CalibrationDialog::gridValid(int group) { return gridValues(group).has_value(); }
 
+calibration::MarginTable CalibrationDialog::marginTable(int group, const std::vector<std::int32_t>& rowValues) const
+{
+    calibration::MarginTable table{};
+    for (std::size_t row = 0; row < groups_.at(std::size_t(group)).file->rows(); ++row)
+        table.at(row) = {rowValues.at(2 * row), rowValues.at(2 * row + 1)};
+    return table;
+}
+
+calibration::SpacingTable CalibrationDialog::spacingTable(const std::vector<std::int32_t>& rowValues)
+{
+    calibration::SpacingTable table{};
+    std::copy(rowValues.begin(), rowValues.end(), table.begin());
+    return table;
+}
+
 void CalibrationDialog::save(int group, const std::vector<std::int32_t>& rowValues)
 {
     const CalibrationFile& file = *groups_.at(std::size_t(group)).file;
-    if (values_ == Values::Margins) {
-        calibration::MarginTable table{};
-        for (std::size_t row = 0; row < file.rows(); ++row)
-            table.at(row) = {rowValues.at(2 * row), rowValues.at(2 * row + 1)};
-        calibration::saveMargins(file, table);
-    } else {
-        calibration::SpacingTable table{};
-        std::copy(rowValues.begin(), rowValues.end(), table.begin());
-        calibration::saveSpacings(file, table);
-    }
+    if (values_ == Values::Margins)
+        calibration::saveMargins(file, marginTable(group, rowValues));
+    else
+        calibration::saveSpacings(file, spacingTable(rowValues));
 }
 
 void CalibrationDialog::gridLeft(int group, QWidget* next)
 {
-    // "O&K" checks every grid itself; "&Anuluj" drops what was typed.
-    if (saving_ || next == kl_ok || isCancelButton(next) || gridValid(group))
+    // "O&K" and the test sheet check the grid themselves; "&Anuluj" drops what was typed.
+    if (saving_ || next == kl_ok || next == kl_probny || next == kl_podglad || isCancelButton(next)
+        || gridValid(group))
         return;
     // Not from inside the focus change itself: the move has to finish first.
     QTimer::singleShot(0, grid(group), [g = grid(group)] { g->setFocus(Qt::OtherFocusReason); });
@@ -259,3 +290,81 @@ void CalibrationDialog::kl_okClick()
 void CalibrationDialog::kl_anulujClick() { done(kModalCancel); }
 
 void CalibrationDialog::reject() { kl_anulujClick(); }
+
+PageId CalibrationDialog::testSheetPage(int group) const
+{
+    const CalibrationFile* file = groups_.at(std::size_t(group)).file;
+    const bool margins = values_ == Values::Margins;
+    const std::size_t row = std::size_t(std::max(0, grid(group)->currentRow()));
+    auto groupForm = [&](const PrintForm& form) { return &(margins ? form.margins : form.spacings) == file; };
+    auto rowOfPage = [&](PageId page) {
+        return margins ? printedPage(page).marginPair == row + 1 : spacingMovesPage(page, row);
+    };
+    for (const PrintForm& form : printForms())
+        if (groupForm(form))
+            for (const PageBoxEntry& box : form.boxes)
+                if (rowOfPage(box.page))
+                    return box.page;
+    for (const PrintForm& form : printForms())
+        if (groupForm(form))
+            return form.boxes.front().page;
+    throw std::logic_error("no form prints with the calibration file");
+}
+
+std::shared_ptr<const TestSheet> CalibrationDialog::testSheet(int widthPixels, int heightPixels)
+{
+    const int group = lastGroup_;
+    if (!groupBox(group)->isEnabled())
+        return nullptr;
+    const std::optional<std::vector<std::int32_t>> values = gridValues(group);
+    if (!values) {
+        grid(group)->setFocus(Qt::OtherFocusReason);
+        return nullptr;
+    }
+    std::shared_ptr<const TestSheet> sheet;
+    runGuarded([&] {
+        const PageId page = testSheetPage(group);
+        const PrintForm& form = printFormOf(page);
+        const bool margins = values_ == Values::Margins;
+        sheet = std::make_shared<const TestSheet>(page, widthPixels, heightPixels,
+            margins ? marginTable(group, *values) : calibration::loadMargins(form.margins),
+            margins ? calibration::loadSpacings(form.spacings) : spacingTable(*values));
+    });
+    return sheet;
+}
+
+void CalibrationDialog::printTestSheet(const TestSheet& sheet)
+{
+    // Plain paper, no sheet to insert: the operator holds it against the form.
+    if (!PrinterSetup::current().readyToPrint(this))
+        return;
+    runGuarded([&] {
+        printOnChosenPrinter([&](QtPrinterDevice& device) {
+            device.beginDocument("Wydruk próbny " + sheet.label());
+            sheet.draw(device.painter());
+            device.endDocument();
+            return true;
+        });
+    });
+}
+
+void CalibrationDialog::kl_probnyClick()
+{
+    const QRect printable = printablePixels(PrinterSetup::current().printer());
+    if (const std::shared_ptr<const TestSheet> sheet = testSheet(printable.width(), printable.height()))
+        printTestSheet(*sheet);
+}
+
+void CalibrationDialog::kl_podgladClick()
+{
+    const QPrinter& printer = PrinterSetup::current().printer();
+    const QRect printable = printablePixels(printer);
+    const std::shared_ptr<const TestSheet> sheet = testSheet(printable.width(), printable.height());
+    if (!sheet)
+        return;
+    PreviewSource source = emptyPreview(printer);
+    source.sheets.push_back({sheet->label(), [sheet](QPainter& painter) { sheet->draw(painter); }});
+    source.print = [this, sheet] { printTestSheet(*sheet); };
+    PreviewDialog preview(std::move(source), this);
+    runModal(preview);
+}

@@ -1,14 +1,17 @@
 #pragma once
 #include "print/calibration_files.h"
+#include "print/page_ids.h"
 
 #include <QDialog>
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
 class CalibrationGrid;
+class TestSheet;
 class QGroupBox;
 class QPushButton;
 
@@ -18,6 +21,9 @@ class QPushButton;
 // their spacings (one per pair of sections, with "Domyślne" loading the
 // installation's defaults). Every opening reads the files; "O&K" writes
 // every group whose grid holds integers only, and stays open on the others.
+// "Wydruk próbny" prints, "Podgląd próbny" previews, a test sheet of the
+// page of the row the operator is on, at the values in the grids, saved or
+// not; the sheet never changes a file.
 class CalibrationDialog : public QDialog {
     Q_OBJECT
 public:
@@ -35,6 +41,8 @@ public:
 
     QPushButton* kl_ok;
     QPushButton* kl_anuluj;
+    QPushButton* kl_probny;  // "&Wydruk próbny"
+    QPushButton* kl_podglad; // "&Podgląd próbny"
 
     Values values() const { return values_; }
     QGroupBox* groupBox(int group) const { return groups_.at(group).box; }
@@ -49,8 +57,17 @@ public:
     // first that does not, tells the operator so.
     bool gridValid(int group);
 
+    // The group the test sheet is of: the last whose grid had the focus.
+    int testSheetGroup() const { return lastGroup_; }
+    // The page of the test sheet of the group's current row: a margin row's
+    // page; the first page that a spacing row moves. A row that no page
+    // uses: the first page of the group's first form.
+    PageId testSheetPage(int group) const;
+
     void kl_okClick();
     void kl_anulujClick();
+    void kl_probnyClick();
+    void kl_podgladClick();
     void reject() override;
 
 protected:
@@ -69,11 +86,19 @@ private:
     // The grid's values row by row, or nothing (the operator told) when a
     // cell is not an integer.
     std::optional<std::vector<std::int32_t>> gridValues(int group);
+    calibration::MarginTable marginTable(int group, const std::vector<std::int32_t>& rowValues) const;
+    static calibration::SpacingTable spacingTable(const std::vector<std::int32_t>& rowValues);
     void save(int group, const std::vector<std::int32_t>& rowValues);
+    // The test sheet of the last grid used at its values and the saved
+    // other values of its form, for a printable area of the size; nothing
+    // (the operator told) when a value is not an integer or a file unreadable.
+    std::shared_ptr<const TestSheet> testSheet(int widthPixels, int heightPixels);
+    void printTestSheet(const TestSheet& sheet);
     void gridLeft(int group, QWidget* next);
     int valuesPerRow() const { return values_ == Values::Margins ? 2 : 1; }
 
     Values values_;
     std::array<Group, kGroups> groups_;
     bool saving_ = false;
+    int lastGroup_ = 0;
 };

@@ -3,19 +3,20 @@
 #include "common/modal_result.h"
 #include "common/guarded_command.h"
 #include "common/ui_messages.h"
+#include "print/PreviewDialog.h"
 #include "print/PrinterSetup.h"
 #include "print/Tf_zg_marg.h"
 #include "print/Tf_zg_margv.h"
 #include "print/Tf_zg_ods.h"
 #include "print/Tf_zg_odsv.h"
+#include "print/job_preview.h"
 #include "print/page_layouts.h"
-#include "print/pdf_output.h"
+#include "print/printer_output.h"
 #include "print/qt_printer_device.h"
 #include "register/register_state.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -24,12 +25,10 @@
 #include <QProgressBar>
 #include <QShowEvent>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QStyle>
 #include <QVBoxLayout>
 
 #include <memory>
-#include <optional>
 
 namespace {
 
@@ -106,6 +105,8 @@ Tf_wydr::Tf_wydr(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::CustomizeWi
     kl_marg = button("&Marginesy...", "kl_marg", this);
     kl_odst = button("&Odstępy...", "kl_odst", this);
     kl_ustdr = button("&Ustawienia drukarki...", "kl_ustdr", this);
+    kl_podglad = button("&Podgląd", "kl_podglad", this);
+    kl_podglad->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
     kl_druk = button("&Drukuj", "kl_druk", this);
     kl_druk->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     kl_druk->setDefault(true);
@@ -138,6 +139,7 @@ Tf_wydr::Tf_wydr(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::CustomizeWi
     printer->addWidget(e_druk, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
+    buttons->addWidget(kl_podglad);
     buttons->addWidget(kl_druk);
     buttons->addWidget(kl_anuluj);
     auto* layout = new QVBoxLayout(this);
@@ -149,6 +151,7 @@ Tf_wydr::Tf_wydr(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::CustomizeWi
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(kl_druk, &QPushButton::clicked, this, &Tf_wydr::kl_drukClick);
+    connect(kl_podglad, &QPushButton::clicked, this, &Tf_wydr::kl_podgladClick);
     connect(kl_marg, &QPushButton::clicked, this, &Tf_wydr::kl_margClick);
     connect(kl_odst, &QPushButton::clicked, this, &Tf_wydr::kl_odstClick);
     connect(kl_ustdr, &QPushButton::clicked, this, &Tf_wydr::kl_ustdrClick);
@@ -165,6 +168,15 @@ void Tf_wydr::showEvent(QShowEvent* event)
 std::array<QCheckBox*, kPageBoxes> Tf_wydr::pageCheckBoxes() const
 {
     return {chbox_st_1, chbox_st_2, chbox_st_3, chbox_st_4, chbox_st_5, chbox_st_6};
+}
+
+BoxTicks Tf_wydr::tickedBoxes() const
+{
+    BoxTicks ticked{};
+    const std::array<QCheckBox*, kPageBoxes> checkBoxes = pageCheckBoxes();
+    for (std::size_t i = 0; i < kPageBoxes; ++i)
+        ticked[i] = checkBoxes[i]->isChecked();
+    return ticked;
 }
 
 void Tf_wydr::prefixCaption(const QString& prefix) { setWindowTitle(prefix + windowTitle()); }
@@ -186,10 +198,7 @@ void Tf_wydr::FormActivate()
 
 void Tf_wydr::kl_drukClick()
 {
-    BoxTicks ticked{};
-    const std::array<QCheckBox*, kPageBoxes> checkBoxes = pageCheckBoxes();
-    for (std::size_t i = 0; i < kPageBoxes; ++i)
-        ticked[i] = checkBoxes[i]->isChecked();
+    const BoxTicks ticked = tickedBoxes();
     const bool anyPage = !pagesToPrint(form_kind, recordBuffer(printForm(form_kind).recordKind), ticked).empty();
     if (anyPage && !PrinterSetup::current().readyToPrint(this))
         return;
@@ -201,46 +210,36 @@ void Tf_wydr::kl_drukClick()
         done(kModalOk);
 }
 
+void Tf_wydr::kl_podgladClick()
+{
+    std::optional<PreviewSource> source;
+    runGuarded([&] {
+        source = jobPreview(form_kind, recordBuffer(printForm(form_kind).recordKind), tickedBoxes(),
+                            PrinterSetup::current().printer());
+    });
+    if (!source)
+        return;
+    source->print = [this] { kl_drukClick(); };
+    PreviewDialog preview(std::move(*source), this);
+    runPreviewDialog(preview);
+}
+
 bool Tf_wydr::print(const BoxTicks& ticked)
 {
-    QPrinter& printer = PrinterSetup::current().printer();
-    // A PDF file is written beside its place and put there only when whole:
-    // the painter does not tell of writes that failed.
-    const QString outputName = printer.outputFileName();
-    std::optional<PdfOutput> pdf;
-    if (printer.outputFormat() == QPrinter::PdfFormat && !outputName.isEmpty()) {
-        pdf.emplace(QFile::encodeName(outputName).toStdString());
-        printer.setOutputFileName(QFile::decodeName(QByteArray::fromStdString(pdf->temporaryName())));
-    }
-    const auto keepOutputName = qScopeGuard([&] {
-        if (pdf)
-            printer.setOutputFileName(outputName);
-    });
-    bool painted = false;
-    const PageRenderer render = [this, &painted](PageId page, PageWriter& writer, ConstBytes record, int sheet) {
-        painted = true;
-        scale_x = writer.scale_x;
-        scale_y = writer.scale_y;
-        origin_x = writer.origin_x;
-        pen_y = writer.pen_y;
-        renderPage(page, writer, record, sheet);
-    };
-    QtPrinterDevice device(printer);
-    try {
+    return printOnChosenPrinter([&](QtPrinterDevice& device) {
+        bool painted = false;
+        const PageRenderer render = [this, &painted](PageId page, PageWriter& writer, ConstBytes record, int sheet) {
+            painted = true;
+            scale_x = writer.scale_x;
+            scale_y = writer.scale_y;
+            origin_x = writer.origin_x;
+            pen_y = writer.pen_y;
+            renderPage(page, writer, record, sheet);
+        };
         runPrintJob(form_kind, recordBuffer(printForm(form_kind).recordKind), ticked,
-            {device, UiMessages::current(), render, this});
-    } catch (const PrinterError& e) {
-        UiMessages::current().inform(e.what());
-        return false;
-    }
-    if (!device.finish()) {
-        UiMessages::current().inform("Nie można zakończyć wydruku na drukarce "
-            + PrinterSetup::current().printerName().toStdString());
-        return false;
-    }
-    if (pdf && painted)
-        pdf->commit();
-    return true;
+                    {device, UiMessages::current(), render, this});
+        return painted;
+    });
 }
 
 void Tf_wydr::begin(int maximum)

@@ -18,7 +18,8 @@ class QPushButton;
 // record buffer, the printer, and may calibrate margins and spacings before
 // printing. The opener sets `form_kind` (and may put a prefix in front of
 // the caption) before showing it; "&Drukuj" prints and closes with
-// kModalOk, "&Anuluj" and Escape close with kModalCancel.
+// kModalOk, "&Anuluj" and Escape close with kModalCancel. "&Podgląd" shows
+// the ticked pages as the printer would print them, without printing.
 class Tf_wydr : public QDialog, private PrintProgress {
     Q_OBJECT
 public:
@@ -45,6 +46,7 @@ public:
     QPushButton* kl_marg;
     QPushButton* kl_odst;
     QPushButton* kl_ustdr;
+    QPushButton* kl_podglad;
     QPushButton* kl_druk;
     QPushButton* kl_anuluj;
 
@@ -55,6 +57,8 @@ public:
     // How kl_margClick and kl_odstClick run the calibration dialog they
     // open: modally, unless a test puts its own runner here.
     std::function<void(QDialog&)> runCalibrationDialog = [](QDialog& dialog) { runModal(dialog); };
+    // How kl_podgladClick runs the preview: modally, unless a test puts its own runner here.
+    std::function<void(QDialog&)> runPreviewDialog = [](QDialog& dialog) { runModal(dialog); };
 
     // Runs when the dialog is shown: page boxes, caption and the printer's
     // name. Not again when the operator comes back to it from another window,
@@ -62,6 +66,7 @@ public:
     void FormActivate();
 
     void kl_drukClick();
+    void kl_podgladClick();
     void kl_margClick();
     void kl_odstClick();
     void kl_ustdrClick();
@@ -77,6 +82,7 @@ private:
     void pageStarted(const std::string& label) override;
 
     std::array<QCheckBox*, kPageBoxes> pageCheckBoxes() const;
+    BoxTicks tickedBoxes() const;
     // Runs the job on the current printer; false when the printer failed.
     bool print(const BoxTicks& ticked);
 };

@@ -115,6 +115,14 @@ const PrintedPage& printedPage(PageId id)
     return kPages[static_cast<std::size_t>(id)];
 }
 
+const PrintForm& printFormOf(PageId id)
+{
+    for (const PrintForm& form : kForms)
+        if (std::ranges::any_of(form.boxes, [&](const PageBoxEntry& box) { return box.page == id; }))
+            return form;
+    throw std::out_of_range("no form prints the page");
+}
+
 PageBoxes pageBoxes(FormKind kind, ConstBytes record)
 {
     PageBoxes boxes;

@@ -44,6 +44,8 @@ std::span<const PrintForm> printForms();
 const PrintForm& printForm(FormKind kind);
 
 const PrintedPage& printedPage(PageId id);
+// The form that prints the page (the NIP-D pages: NIP-2).
+const PrintForm& printFormOf(PageId id);
 
 // The dialog's page boxes for a record, as they stand when it opens.
 struct PageBox {

@@ -31,6 +31,9 @@ public:
     // could not be completed.
     bool finish();
 
+    // The painter of the open document, for drawing more than texts.
+    QPainter& painter() { return painter_; }
+
 private:
     bool collectsPages() const;
 

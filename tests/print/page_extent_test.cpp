@@ -2,6 +2,7 @@
 // its full width, lies on the A4 sheet when printed in the printing font: a
 // text that runs off the sheet is lost to the taxpayer's form.
 #include "common/cp1250.h"
+#include "print/filled_record.h"
 #include "print/print_font.h"
 #include "print/print_forms.h"
 #include "print/print_job.h"
@@ -23,28 +24,6 @@ namespace {
 // (pixels / scale): the truncated scale then makes every text a little wider
 // than on paper, never narrower.
 constexpr int kDotsPerInch = 600;
-
-// A text of the field's full width: a digit first (so a NIP prints in its
-// longest form, without a country prefix), then the widest capital.
-std::string fullWidthText(const Field& f) { return "8" + std::string(f.capacity() - 1, 'W'); }
-
-// The form's record with every field at its widest: texts to their width,
-// dates and years with all their digits, and `choice` in every choice, flag
-// and count byte, so that each choice value shows its own crosses.
-std::vector<std::uint8_t> fullRecord(Form form, int choice)
-{
-    auto rec = clearedRecord(recordOf(form).size);
-    forEachLeaf(form, [&](const Field& f) {
-        switch (f.type) {
-        case FieldType::Str: setStr(rec, f, fullWidthText(f)); break;
-        case FieldType::Date: setDate(rec, f, {2004, 12, 28}); break;
-        case FieldType::U8: setU8(rec, f, static_cast<std::uint8_t>(choice)); break;
-        case FieldType::I32: setI32(rec, f, 2004); break;
-        default: break;
-        }
-    });
-    return rec;
-}
 
 // Columns of the official sheets' own layouts where a field's text runs off
 // the sheet only near its full width: they stay where the sheet has them. A
@@ -129,7 +108,7 @@ private slots:
         const int sy = scaleY(sheet.height());
         QStringList offSheet;
         for (const int choice : {0, 1, 2, 3, 4, 99}) {
-            const auto rec = fullRecord(p.form, choice);
+            const auto rec = filledRecord(printFormOf(p.page).kind, static_cast<std::uint8_t>(choice));
             MeasuredCanvas canvas(metrics);
             PageWriter writer(canvas, sx, sy, PageWriter::SpacingTable{}, 0, 0);
             renderPage(p.page, writer, rec, nipDSheet);

@@ -1,0 +1,75 @@
+// "Podgląd" of the print dialog for a four-page NIP-1 at its fullest: from
+// the click to the preview shown with its first page painted (the job
+// planned from the calibration files, the page rendered at the fitted zoom),
+// and closing it. The printer is a 600 dpi laser with 3.5 mm margins, as a
+// CUPS queue gives. Ten repetitions of twenty each.
+#include "common/ui_messages.h"
+#include "print/PreviewDialog.h"
+#include "print/PrinterSetup.h"
+#include "print/Tf_wydr.h"
+#include "print/qt_printer_device.h"
+
+#include <QApplication>
+#include <QPageLayout>
+#include <QPixmap>
+#include <QPrinter>
+
+#include "bench_support.h"
+#include "gui_bench_main.h"
+#include "full_record.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class LaserPrinter : public PrinterSetup {
+public:
+    LaserPrinter()
+    {
+        setUpPdfPrinter(printer_, "podglad.pdf", 600);
+        printer_.setFullPage(false);
+        printer_.setPageMargins(QMarginsF(3.5, 3.5, 3.5, 3.5), QPageLayout::Millimeter);
+    }
+    QPrinter& printer() override { return printer_; }
+    QString printerName() const override { return "Laserowa"; }
+    bool runSetupDialog(QWidget*) override { return false; }
+    bool readyToPrint(QWidget*) override { return false; }
+
+private:
+    QPrinter printer_{QPrinter::HighResolution};
+};
+
+void BM_OpenPreview(benchmark::State& state)
+{
+    static BenchDir dir([](const std::string&) { });
+    fillRecord(formInfo(Form::Nip1));
+    LaserPrinter laser;
+    PrinterSetup::install(&laser);
+    Tf_wydr dialog;
+    dialog.form_kind = FormKind::Nip1;
+    dialog.FormActivate();
+    std::size_t sheets = 0;
+    dialog.runPreviewDialog = [&](QDialog& d) {
+        d.show();
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(d.grab());
+        sheets = static_cast<PreviewDialog&>(d).sheetCount();
+        d.reject();
+    };
+    dialog.kl_podgladClick(); // first-use costs (fonts, styles) out of the way
+    if (sheets != 4)
+        state.SkipWithError("the preview did not show four pages");
+    for (auto _ : state)
+        dialog.kl_podgladClick();
+    PrinterSetup::install(nullptr);
+}
+BENCHMARK(BM_OpenPreview)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(20)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+
+} // namespace
+
+int main(int argc, char** argv) { return runGuiBenchmarks(argc, argv); }

@@ -1,0 +1,39 @@
+#include "print/job_preview.h"
+
+#include "print/page_layouts.h"
+#include "print/painter_canvas.h"
+
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrinter>
+
+#include <memory>
+#include <vector>
+
+QRect printablePixels(const QPrinter& printer) { return printer.pageLayout().paintRectPixels(printer.resolution()); }
+
+PreviewSource emptyPreview(const QPrinter& printer)
+{
+    constexpr double kMmPerInch = 25.4;
+    const QRect printable = printablePixels(printer);
+    PreviewSource source;
+    source.pixelsPerMm = printer.resolution() / kMmPerInch;
+    source.printableMm = QRectF(printable.x() / source.pixelsPerMm, printable.y() / source.pixelsPerMm,
+                                printable.width() / source.pixelsPerMm, printable.height() / source.pixelsPerMm);
+    return source;
+}
+
+PreviewSource jobPreview(FormKind kind, ConstBytes record, const BoxTicks& ticked, const QPrinter& printer)
+{
+    const QRect printable = printablePixels(printer);
+    const auto plan = std::make_shared<const JobPlan>(planPrintJob(kind, record, ticked, printable.width(), printable.height()));
+    const auto copy = std::make_shared<const std::vector<std::uint8_t>>(record.begin(), record.end());
+    PreviewSource source = emptyPreview(printer);
+    for (std::size_t i = 0; i < plan->pages.size(); ++i) {
+        source.sheets.push_back({plan->pages[i].label, [plan, copy, i](QPainter& painter) {
+                                     PainterCanvas canvas(painter);
+                                     drawPlannedPage(*plan, plan->pages[i], canvas, *copy, renderPage);
+                                 }});
+    }
+    return source;
+}

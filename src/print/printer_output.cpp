@@ -1,0 +1,43 @@
+#include "print/printer_output.h"
+
+#include "common/ui_messages.h"
+#include "print/PrinterSetup.h"
+#include "print/pdf_output.h"
+#include "print/qt_printer_device.h"
+
+#include <QFile>
+#include <QPrinter>
+#include <QScopeGuard>
+
+#include <optional>
+
+bool printOnChosenPrinter(const std::function<bool(QtPrinterDevice&)>& job)
+{
+    QPrinter& printer = PrinterSetup::current().printer();
+    const QString outputName = printer.outputFileName();
+    std::optional<PdfOutput> pdf;
+    if (printer.outputFormat() == QPrinter::PdfFormat && !outputName.isEmpty()) {
+        pdf.emplace(QFile::encodeName(outputName).toStdString());
+        printer.setOutputFileName(QFile::decodeName(QByteArray::fromStdString(pdf->temporaryName())));
+    }
+    const auto keepOutputName = qScopeGuard([&] {
+        if (pdf)
+            printer.setOutputFileName(outputName);
+    });
+    QtPrinterDevice device(printer);
+    bool drawn = false;
+    try {
+        drawn = job(device);
+    } catch (const PrinterError& e) {
+        UiMessages::current().inform(e.what());
+        return false;
+    }
+    if (!device.finish()) {
+        UiMessages::current().inform("Nie można zakończyć wydruku na drukarce "
+                                     + PrinterSetup::current().printerName().toStdString());
+        return false;
+    }
+    if (pdf && drawn)
+        pdf->commit();
+    return true;
+}

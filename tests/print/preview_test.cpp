@@ -1,0 +1,398 @@
+#include "common/cp1250.h"
+#include "common/modal_result.h"
+#include "print/PreviewDialog.h"
+#include "print/Tf_wydr.h"
+#include "print/blank_form_names.h"
+#include "print/blank_form_scan.h"
+#include "print/calibration_files.h"
+#include "print/job_preview.h"
+#include "print/page_layouts.h"
+#include "print/painter_canvas.h"
+#include "print/preview_render.h"
+#include "print/print_font.h"
+#include "records/nip_record.h"
+#include "register/register_ops.h"
+#include "register/register_state.h"
+#include "support/ui_test_environment.h"
+#include "pdf_printer_setup.h"
+#include "pdf_tools.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QtTest>
+
+#include <cstring>
+#include <memory>
+
+namespace {
+
+constexpr int kDpi = 150;
+
+// The NIP buffer holding account 7's NIP-1 with a name and a NIP to draw.
+ConstBytes nip1InBuffer()
+{
+    ClearRecord(KindRejfor);
+    Bytes rec = recordBuffer(KindRejfor);
+    setStr(rec, nip::account_no, "7");
+    setU8(rec, nip::form_type, 1);
+    setStr(rec, nip::surname, cp1250::fromUtf8("Żółkiewski"));
+    setStr(rec, nip::first_name, cp1250::fromUtf8("Stanisław"));
+    setStr(rec, nip::nip, "1234563218");
+    return rec;
+}
+
+constexpr BoxTicks kAllPages{true, true, true, true, false, false};
+
+// A page of the plan drawn as a printer of `dpi` draws it: white, in the
+// printing font, from the corner of a printable area of `size`.
+QImage printedPage(const JobPlan& plan, std::size_t page, ConstBytes record, QSize size, int dpi)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(dpi / 0.0254));
+    image.setDotsPerMeterY(qRound(dpi / 0.0254));
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(printFont());
+    PainterCanvas canvas(painter);
+    drawPlannedPage(plan, plan.pages[page], canvas, record, renderPage);
+    return image;
+}
+
+// Whether `preview` holds `printed` pixel for pixel at `at`.
+bool holdsAt(const QImage& preview, QPoint at, const QImage& printed)
+{
+    if (!preview.rect().contains(QRect(at, printed.size())))
+        return false;
+    for (int y = 0; y < printed.height(); ++y)
+        if (std::memcmp(preview.constScanLine(at.y() + y) + 4 * at.x(), printed.constScanLine(y),
+                        4 * std::size_t(printed.width()))
+            != 0)
+            return false;
+    return true;
+}
+
+int inkPixels(const QImage& image)
+{
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ink += qGray(image.pixel(x, y)) < 128;
+    return ink;
+}
+
+// The pages of a PDF file as grey images, for comparing what was printed.
+QList<QByteArray> pdfPageImages(const QString& file)
+{
+    QList<QByteArray> pages;
+    for (int page = 1; page <= pdfPages(file); ++page) {
+        QProcess process;
+        const QString n = QString::number(page);
+        process.start("pdftoppm", {"-r", "30", "-gray", "-f", n, "-l", n, file});
+        process.waitForFinished(60000);
+        pages << process.readAllStandardOutput();
+    }
+    return pages;
+}
+
+// A blank form's scan: a pale sheet with a red box 20 mm from its corner.
+void writeScan(const QString& file)
+{
+    QDir().mkpath(QString::fromStdString(std::string(kBlankFormFolder)));
+    QImage scan(210 * 4, 297 * 4, QImage::Format_RGB32);
+    scan.fill(QColor(250, 250, 235));
+    QPainter(&scan).fillRect(QRect(20 * 4, 20 * 4, 30 * 4, 10 * 4), Qt::red);
+    QVERIFY(scan.save(file));
+}
+
+// A source of three sheets that each fill a 10 mm square at the printable
+// area's corner, on a printer of 100 pixels to the millimetre with 5 mm margins.
+PreviewSource squares()
+{
+    PreviewSource source;
+    source.pixelsPerMm = 100;
+    source.printableMm = QRectF(5, 5, 200, 287);
+    for (const char* label : {"A 1/3", "A 2/3", "A 3/3"})
+        source.sheets.push_back({label, [](QPainter& p) { p.fillRect(0, 0, 1000, 1000, Qt::black); }});
+    return source;
+}
+
+} // namespace
+
+class PreviewTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        env = std::make_unique<UiTestEnvironment<>>();
+        printer = std::make_unique<PdfPrinterSetup>("wydruk.pdf", kDpi);
+        PrinterSetup::install(printer.get());
+    }
+    void cleanup()
+    {
+        PrinterSetup::install(nullptr);
+        printer.reset();
+        env.reset();
+    }
+
+    void scanFileNamesForEveryPageLabel()
+    {
+        const QStringList expected = {
+            "NIP-1_1z4", "NIP-1_2z4", "NIP-1_3z4", "NIP-1_4z4", "NIP-2_1z4", "NIP-2_2z4", "NIP-2_3z4",
+            "NIP-2_4z4", "NIP-D_1z2", "NIP-D_2z2", "NIP-3_1z2", "NIP-3_2z2", "NIP-B_1z2", "NIP-B_2z2",
+            "VAT-R_1z2", "VAT-R_2z2", "VAT-R-UE_1z1", "VAT-Z_1z1", "VAT-21_1z2", "VAT-21_2z2"};
+        QStringList names;
+        for (int id = 0; id <= int(PageId::Vat21_2); ++id)
+            names << QString::fromStdString(blankFormFileBase(printedPage(PageId(id)).label));
+        QCOMPARE(names, expected);
+        // A box label's double space, unsafe characters and a hidden name.
+        QCOMPARE(blankFormFileBase("NIP-D  1/2"), std::string("NIP-D_1z2"));
+        QCOMPARE(blankFormFileBase("a\\b:c 1/2"), std::string("a-b-c_1z2"));
+        QCOMPARE(blankFormFileBase("../x"), std::string("_..-x"));
+        QCOMPARE(blankFormCandidates("VAT-Z 1/1").front(), std::string("druki/VAT-Z_1z1.png"));
+    }
+
+    // At the printer's own resolution the preview holds, inside the printable
+    // area, exactly the page the job draws, and the job's ink is there.
+    void previewPageIsThePrintedPage()
+    {
+        const ConstBytes rec = nip1InBuffer();
+        calibration::MarginTable margins{};
+        margins[0] = {3, 6};
+        calibration::saveMargins(calibration::margnip1, margins);
+
+        const PreviewSource source = jobPreview(FormKind::Nip1, rec, kAllPages, printer->printer());
+        QCOMPARE(source.sheets.size(), std::size_t(4));
+        QCOMPARE(source.sheets[0].label, std::string("NIP-1 1/4"));
+        QCOMPARE(source.sheets[3].label, std::string("NIP-1 4/4"));
+        const QRect area = printer->printer().pageLayout().paintRectPixels(kDpi);
+        const JobPlan plan = planPrintJob(FormKind::Nip1, rec, kAllPages, area.width(), area.height());
+        for (std::size_t page = 0; page < 4; ++page) {
+            const QImage printed = printedPage(plan, page, rec, area.size(), kDpi);
+            if (page == 0)
+                QVERIFY(inkPixels(printed) > 1000); // the name and the NIP
+            QVERIFY2(holdsAt(renderPreviewPage(source, page, source.pixelsPerMm), QPoint(0, 0), printed),
+                     qPrintable(QString::number(page)));
+        }
+    }
+
+    // A printer that cannot print 3.5 mm along each edge: the job's scale is
+    // smaller there, and so is the preview's, from the area's corner.
+    void hardwareMarginsShrinkThePreviewAsTheJob()
+    {
+        const int dpi = 254; // ten pixels a millimetre: the margins cost one
+        QPrinter margined(QPrinter::HighResolution);
+        setUpPdfPrinter(margined, "wydruk.pdf", dpi);
+        margined.setFullPage(false);
+        margined.setPageMargins(QMarginsF(3.5, 3.5, 3.5, 3.5), QPageLayout::Millimeter);
+        const QRect area = margined.pageLayout().paintRectPixels(dpi);
+        QCOMPARE(area.topLeft(), QPoint(35, 35));
+
+        const ConstBytes rec = nip1InBuffer();
+        const BoxTicks firstPage{true};
+        const JobPlan plan = planPrintJob(FormKind::Nip1, rec, firstPage, area.width(), area.height());
+        QCOMPARE(plan.scaleX, 9);
+        QCOMPARE(planPrintJob(FormKind::Nip1, rec, firstPage, 2100, 2970).scaleX, 10);
+
+        const PreviewSource source = jobPreview(FormKind::Nip1, rec, firstPage, margined);
+        QCOMPARE(source.printableMm.topLeft(), QPointF(3.5, 3.5));
+        const QImage preview = renderPreviewPage(source, 0, source.pixelsPerMm);
+        QCOMPARE(printableRect(source, source.pixelsPerMm), area);
+        QVERIFY(holdsAt(preview, area.topLeft(), printedPage(plan, 0, rec, area.size(), dpi)));
+        // Outside the area the sheet is shaded, and the outline runs just outside it.
+        QVERIFY(preview.pixelColor(10, 10) != QColor(Qt::white));
+        QVERIFY(preview.pixelColor(34, 500) != preview.pixelColor(10, 500));
+    }
+
+    void shadingOutlineAndZoomedSheet()
+    {
+        const PreviewSource source = squares();
+        const double s = 4; // screen pixels a millimetre
+        const QImage page = renderPreviewPage(source, 1, s);
+        QCOMPARE(page.size(), QSize(840, 1188));
+        QCOMPARE(printableRect(source, s), QRect(20, 20, 800, 1148));
+        // The 10 mm square scaled to 40 pixels from the area's corner, nothing beyond.
+        QCOMPARE(page.pixelColor(20, 20), QColor(Qt::black));
+        QCOMPARE(page.pixelColor(59, 59), QColor(Qt::black));
+        QCOMPARE(page.pixelColor(60, 60), QColor(Qt::white));
+        QVERIFY(page.pixelColor(5, 600) != QColor(Qt::white));
+        QCOMPARE(page.pixelColor(5, 600), page.pixelColor(835, 600));
+        QVERIFY(page.pixelColor(19, 600) != page.pixelColor(5, 600)); // the outline
+    }
+
+    void navigationAndZoomByControlsAndKeys()
+    {
+        PreviewDialog preview(squares());
+        preview.show();
+        QVERIFY(QTest::qWaitForWindowActive(&preview));
+        QVERIFY(!preview.findChild<QPushButton*>("kl_drukuj"));
+        QCOMPARE(preview.e_strona->text(), QString("Strona 1 z 3 (A 1/3)"));
+        QVERIFY(!preview.kl_poprzednia->isEnabled() && !preview.kl_pierwsza->isEnabled());
+        QVERIFY(!preview.chbox_tlo->isEnabled() && !preview.chbox_tlo->isChecked());
+
+        QTest::keyClick(&preview, Qt::Key_PageDown);
+        QCOMPARE(preview.currentSheet(), std::size_t(1));
+        QTest::keyClick(&preview, Qt::Key_End);
+        QCOMPARE(preview.e_strona->text(), QString("Strona 3 z 3 (A 3/3)"));
+        QVERIFY(!preview.kl_nastepna->isEnabled() && !preview.kl_ostatnia->isEnabled());
+        QTest::keyClick(&preview, Qt::Key_PageDown);
+        QCOMPARE(preview.currentSheet(), std::size_t(2));
+        QTest::keyClick(&preview, Qt::Key_PageUp);
+        QCOMPARE(preview.currentSheet(), std::size_t(1));
+        QTest::keyClick(&preview, Qt::Key_Home);
+        QCOMPARE(preview.currentSheet(), std::size_t(0));
+        preview.kl_ostatnia->click();
+        preview.kl_poprzednia->click();
+        QCOMPARE(preview.currentSheet(), std::size_t(1));
+
+        const auto* area = preview.findChild<QScrollArea*>("sb_strona");
+        const double actual = preview.logicalDpiX() / 25.4;
+        QTest::keyClick(&preview, Qt::Key_3, Qt::ControlModifier);
+        QCOMPARE(preview.zoom(), PreviewDialog::Zoom::Actual);
+        QCOMPARE(preview.screenPixelsPerMm(), actual);
+        QCOMPARE(preview.cb_skala->currentText(), QString("100 %"));
+        QCOMPARE(preview.e_skala->text(), QString("100 %"));
+        QCOMPARE(preview.shownPage().width(), qRound(210 * actual));
+
+        QTest::keyClick(&preview, Qt::Key_1, Qt::ControlModifier);
+        QCOMPARE(preview.cb_skala->currentText(), QString("Cała strona"));
+        QVERIFY(preview.shownPage().height() <= area->viewport()->height());
+        QTest::keyClick(&preview, Qt::Key_2, Qt::ControlModifier);
+        QCOMPARE(preview.cb_skala->currentIndex(), 1);
+        QVERIFY(preview.shownPage().width() <= area->viewport()->width());
+        QVERIFY(preview.shownPage().width() > area->viewport()->width() * 9 / 10);
+
+        // Ctrl and the wheel: one notch is a quarter larger; without Ctrl it scrolls.
+        const double before = preview.screenPixelsPerMm();
+        QWheelEvent notch(QPointF(50, 50), QPointF(50, 50), {}, QPoint(0, 120), Qt::NoButton, Qt::ControlModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(area->viewport(), &notch);
+        QCOMPARE(preview.screenPixelsPerMm(), before * 1.25);
+        QCOMPARE(preview.cb_skala->currentIndex(), -1);
+        QWheelEvent scroll(QPointF(50, 50), QPointF(50, 50), {}, QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                           Qt::NoScrollPhase, false);
+        QApplication::sendEvent(area->viewport(), &scroll);
+        QCOMPARE(preview.screenPixelsPerMm(), before * 1.25);
+        QTest::keyClick(&preview, Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(preview.screenPixelsPerMm(), before);
+
+        // Enter presses "Zamknij", the default without a print action.
+        QTest::keyClick(&preview, Qt::Key_Return);
+        QVERIFY(!preview.isVisible());
+        QCOMPARE(preview.result(), int(QDialog::Rejected));
+        preview.show();
+        QVERIFY(QTest::qWaitForWindowActive(&preview));
+        QTest::keyClick(&preview, Qt::Key_Escape);
+        QVERIFY(!preview.isVisible());
+        QCOMPARE(QDir(".").entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList());
+    }
+
+    // The first scan file of a label's candidates is read; a PDF gives its
+    // first page, a damaged file no scan.
+    void scansAreFoundAndRead()
+    {
+        QCOMPARE(blankFormScanPath("VAT-Z 1/1"), std::string());
+        writeScan("druki/VAT-Z_1z1.jpg");
+        QCOMPARE(blankFormScanPath("VAT-Z 1/1"), std::string("druki/VAT-Z_1z1.jpg"));
+        writeBytes("druki/VAT-Z_1z1.png", {'n', 'i', 'e'});
+        QCOMPARE(blankFormScanPath("VAT-Z 1/1"), std::string("druki/VAT-Z_1z1.png"));
+        QVERIFY(loadBlankFormScan("druki/VAT-Z_1z1.png").isNull());
+        const QImage jpeg = loadBlankFormScan("druki/VAT-Z_1z1.jpg");
+        QCOMPARE(jpeg.size(), QSize(840, 1188));
+        QVERIFY(qRed(jpeg.pixel(100, 100)) > 200 && qGreen(jpeg.pixel(100, 100)) < 60);
+
+#ifdef ZG_HAVE_POPPLER
+        {
+            QPdfWriter pdf("druki/VAT-21_1z2.pdf");
+            pdf.setPageSize(QPageSize(QPageSize::A4));
+            pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+            pdf.setResolution(254); // ten dots a millimetre
+            QPainter painter(&pdf);
+            painter.fillRect(QRect(200, 200, 300, 100), Qt::red);
+            pdf.newPage();
+        }
+        const QImage page = loadBlankFormScan(blankFormScanPath("VAT-21 1/2"));
+        QVERIFY(!page.isNull());
+        const double perMm = page.width() / 210.0;
+        QCOMPARE(page.pixelColor(qRound(35 * perMm), qRound(25 * perMm)), QColor(Qt::red));
+        QCOMPARE(page.pixelColor(qRound(15 * perMm), qRound(25 * perMm)), QColor(Qt::white));
+#else
+        QSKIP("built without the PDF reader");
+#endif
+    }
+
+    void previewButtonNeedsReadableCalibration()
+    {
+        nip1InBuffer();
+        Tf_wydr dialog;
+        dialog.FormActivate();
+        QCOMPARE(dialog.kl_podglad->text(), QString("&Podgląd"));
+        int previews = 0;
+        dialog.runPreviewDialog = [&](QDialog&) { ++previews; };
+        writeBytes("odsnip1.Rdx", {'3', '\r', '\n', '1', '.', '5', '\r', '\n'});
+        dialog.kl_podgladClick();
+        const std::vector<ScriptedMessages::Shown> expected = {{"error", "I/O error 106: odsnip1.Rdx, wiersz 2", ""}};
+        QCOMPARE(env->messages.shown, expected);
+        QCOMPARE(previews, 0);
+        QFile::remove("odsnip1.Rdx");
+        dialog.kl_podgladClick();
+        QCOMPARE(previews, 1);
+    }
+
+    // The scan lies under the preview's sheet only; "Drukuj" from the preview
+    // prints the normal job, the very pages printed without a scan.
+    void scanShowsInThePreviewOnlyAndDrukujPrintsTheJob()
+    {
+        nip1InBuffer();
+        Tf_wydr plain;
+        plain.FormActivate();
+        env->messages.answers = {true, true, true, true};
+        plain.kl_drukClick();
+        QCOMPARE(env->messages.shown.size(), std::size_t(4));
+        env->messages.shown.clear();
+        QVERIFY(QFile::rename("wydruk.pdf", "bez-skanu.pdf"));
+
+        writeScan("druki/NIP-1_1z4.png");
+        Tf_wydr dialog;
+        dialog.FormActivate();
+        QPoint box;
+        dialog.runPreviewDialog = [&](QDialog& d) {
+            auto& preview = static_cast<PreviewDialog&>(d);
+            preview.show();
+            QVERIFY(QTest::qWaitForWindowActive(&preview));
+            QVERIFY(preview.chbox_tlo->isEnabled() && preview.chbox_tlo->isChecked());
+            // The red box, 25 mm from the sheet's corner, on page 1 alone.
+            box = QPoint(qRound(25 * preview.screenPixelsPerMm()), qRound(25 * preview.screenPixelsPerMm()));
+            QCOMPARE(preview.shownPage().pixelColor(box), QColor(Qt::red));
+            QTest::keyClick(&preview, Qt::Key_PageDown);
+            QCOMPARE(preview.shownPage().pixelColor(box), QColor(Qt::white));
+            QTest::keyClick(&preview, Qt::Key_PageUp);
+            QTest::keyClick(&preview, Qt::Key_F, Qt::AltModifier);
+            QTRY_VERIFY(!preview.chbox_tlo->isChecked()); // a mnemonic clicks after a moment
+            QCOMPARE(preview.shownPage().pixelColor(box), QColor(Qt::white));
+            QVERIFY(!QFile::exists("wydruk.pdf"));
+            env->messages.answers = {true, true, true, true};
+            QTest::keyClick(&preview, Qt::Key_Return); // "Drukuj" is the default
+            QVERIFY(!preview.isVisible());
+        };
+        dialog.kl_podgladClick();
+        QCOMPARE(env->messages.texts(), (std::vector<std::string>{"Włóż druk NIP-1 1/4", "Włóż druk NIP-1 2/4",
+                                                                   "Włóż druk NIP-1 3/4", "Włóż druk NIP-1 4/4"}));
+        QCOMPARE(dialog.result(), kModalOk);
+        QCOMPARE(pdfPages("wydruk.pdf"), 4);
+        QCOMPARE(pdfPageImages("wydruk.pdf"), pdfPageImages("bez-skanu.pdf"));
+    }
+
+private:
+    std::unique_ptr<UiTestEnvironment<>> env;
+    std::unique_ptr<PdfPrinterSetup> printer;
+};
+
+QTEST_MAIN(PreviewTest)
+#include "preview_test.moc"
