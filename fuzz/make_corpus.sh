@@ -72,4 +72,12 @@ for kind, size, name_at, form_at in kinds:
 
 put("dictionary", "countries", "Polska\r\nNiemcy\r\n\u0141otwa\r\n".encode("cp1250"))
 put("dictionary", "lf_lines", b"Bank A\nBank B")
+
+# The exporter's arguments, each ended by a NUL byte.
+def args(*words):
+    return b"".join(w.encode() + b"\0" for w in words)
+put("exporter_arguments", "plain", args("NIP-1", "1", "nip1.pdf"))
+put("exporter_arguments", "options", args("vat-r", "002", "out.pdf", "--pages", "1,3", "--resolution", "300"))
+put("exporter_arguments", "data_file", args("NIP-2", "1", "REJFOR.Rdx"))
+put("exporter_arguments", "unknown", args("--bogus", "NIP-3"))
 PY

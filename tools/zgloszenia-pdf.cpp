@@ -3,186 +3,27 @@
 // a PDF file, one page per printed sheet, as the print dialog would print
 // it with every prompt answered OK. Needs no display. The output is written
 // whole or not at all, and never over one of the data files.
+#include "exporter_arguments.h"
+
 #include "common/account.h"
-#include "common/data_files.h"
-#include "common/file_io.h"
 #include "common/io_error.h"
-#include "records/nip_record.h"
 #include "print/page_layouts.h"
 #include "print/pdf_output.h"
 #include "print/print_job.h"
 #include "print/qt_printer_device.h"
-#include "register/record_kind.h"
 
 #include <QFile>
 #include <QGuiApplication>
 #include <QPrinter>
 #include <QString>
 
-#include <algorithm>
-#include <cctype>
-#include <charconv>
-#include <cstdint>
 #include <iostream>
 #include <optional>
 #include <string>
-#include <string_view>
-#include <sys/stat.h>
 #include <variant>
 #include <vector>
 
 namespace {
-
-enum ExitCode { Success = 0, UsageError = 2, NoSuchRecord = 3, InputOutputError = 4 };
-
-constexpr int kDefaultResolution = 1200;
-constexpr int kMaxResolution = 9600;
-
-const char* const kUsage = "Użycie: zgloszenia-pdf FORMULARZ KONTO PLIK.pdf [--pages LISTA] [--resolution DPI]\n"
-                           "  FORMULARZ     NIP-1, NIP-2, NIP-3, NIP-B, VAT-R, VAT-Z lub VAT-21\n"
-                           "  KONTO         numer konta, pod którym zapisano formularz\n"
-                           "  PLIK.pdf      plik wynikowy: jedna strona na każdy drukowany arkusz\n"
-                           "  --pages       numery pól stron okna wydruku (1-6) rozdzielone przecinkami;\n"
-                           "                domyślnie wszystkie dostępne strony\n"
-                           "  --resolution  rozdzielczość w punktach na cal, 72-9600 (domyślnie 1200)\n"
-                           "Program działa w bieżącym katalogu z danymi.\n";
-
-struct Options {
-    FormKind kind{};
-    std::string formName;
-    std::string account;
-    std::string output;
-    std::optional<BoxTicks> pages;
-    int resolution = kDefaultResolution;
-};
-
-struct Failure {
-    int code;
-    std::string message;
-};
-
-Failure usage(const std::string& message) { return {UsageError, message + "\n" + kUsage}; }
-
-std::string upper(std::string_view text)
-{
-    std::string s(text);
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return s;
-}
-
-std::optional<int> number(std::string_view text, int min, int max)
-{
-    int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || ec != std::errc() || end != text.data() + text.size() || value < min || value > max)
-        return std::nullopt;
-    return value;
-}
-
-std::optional<BoxTicks> boxList(std::string_view list)
-{
-    BoxTicks ticked{};
-    while (true) {
-        const std::size_t comma = list.find(',');
-        const std::optional<int> box = number(list.substr(0, comma), 1, static_cast<int>(kPageBoxes));
-        if (!box)
-            return std::nullopt;
-        ticked[static_cast<std::size_t>(*box - 1)] = true;
-        if (comma == std::string_view::npos)
-            return ticked;
-        list.remove_prefix(comma + 1);
-    }
-}
-
-std::variant<Options, Failure> parseArguments(int argc, char* argv[])
-{
-    Options options;
-    std::vector<std::string_view> positional;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (arg != "--pages" && arg != "--resolution") {
-            if (arg.starts_with("--"))
-                return usage("Nieznana opcja: " + std::string(arg));
-            positional.push_back(arg);
-            continue;
-        }
-        if (i + 1 == argc)
-            return usage("Brak wartości opcji " + std::string(arg));
-        const std::string_view value = argv[++i];
-        if (arg == "--pages") {
-            options.pages = boxList(value);
-            if (!options.pages)
-                return usage("Niepoprawna lista stron: " + std::string(value));
-        } else {
-            const std::optional<int> dpi = number(value, 72, kMaxResolution);
-            if (!dpi)
-                return usage("Niepoprawna rozdzielczość: " + std::string(value));
-            options.resolution = *dpi;
-        }
-    }
-    if (positional.size() != 3)
-        return usage("Podaj formularz, numer konta i plik wynikowy.");
-    options.formName = upper(positional[0]);
-    const auto form = std::find_if(
-        printForms().begin(), printForms().end(), [&](const PrintForm& f) { return f.name == options.formName; });
-    if (form == printForms().end())
-        return usage("Nieznany formularz: " + std::string(positional[0]));
-    options.kind = form->kind;
-    options.account = positional[1];
-    options.output = positional[2];
-    return options;
-}
-
-bool sameDirectory(const std::string& a, const std::string& b)
-{
-    struct stat sa {}, sb {};
-    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev
-        && sa.st_ino == sb.st_ino;
-}
-
-// Whether writing the output would replace a data file of the program or
-// the ledger: every one lies in the working directory, named *.Rdx.
-bool isDataFile(const std::string& output)
-{
-    const std::string resolved = linkTarget(output);
-    const std::size_t slash = resolved.rfind('/');
-    const std::string extension = upper("." + std::string(kDataExtension));
-    if (!upper(resolved).ends_with(extension))
-        return false;
-    return sameDirectory(slash == std::string::npos ? "." : resolved.substr(0, slash + 1), ".");
-}
-
-// The record stored under the account, when it is in use and holds the form.
-std::optional<std::vector<std::uint8_t>> storedRecord(const PrintForm& form, int account)
-{
-    const RecordKind& kind = kindAt(form.recordKind);
-    const DataFile file(dataFileName(kind.baseName));
-    if (account <= 0 || static_cast<std::uint64_t>(account) >= file.size() / kind.recordSize)
-        return std::nullopt;
-    std::vector<std::uint8_t> record(kind.recordSize);
-    file.readAt(static_cast<std::uint64_t>(account) * kind.recordSize, record.data(), record.size());
-    const std::string accountText = getStr(record, nip::account_no);
-    if (accountText.empty() || accountText == kBlankAccount)
-        return std::nullopt;
-    if (form.recordKind == KindRejfor && getU8(record, nip::form_type) != static_cast<int>(form.kind))
-        return std::nullopt;
-    return record;
-}
-
-// The boxes to print: the listed ones, which must be offered for the
-// record, or every box the dialog would tick.
-std::variant<BoxTicks, Failure> ticksFor(const Options& options, ConstBytes record)
-{
-    const PageBoxes boxes = pageBoxes(options.kind, record);
-    BoxTicks ticked{};
-    for (std::size_t i = 0; i < kPageBoxes; ++i) {
-        const bool offered = boxes[i].visible && boxes[i].enabled;
-        if (options.pages && (*options.pages)[i] && !offered)
-            return usage("Strony nr " + std::to_string(i + 1) + " nie można wydrukować dla tego formularza.");
-        ticked[i] = offered && (!options.pages || (*options.pages)[i]);
-    }
-    return ticked;
-}
 
 // Qt's own notices about the environment are not the exporter's to tell.
 void onlyQtErrors(QtMsgType type, const QMessageLogContext&, const QString& message)
@@ -197,7 +38,7 @@ int fail(const Failure& failure)
     return failure.code;
 }
 
-int exportPdf(const Options& options, int argc, char* argv[])
+int exportPdf(const ExporterOptions& options, int argc, char* argv[])
 {
     if (isDataFile(options.output))
         return fail({UsageError, "Plik wynikowy nie może być zbiorem danych: " + options.output});
@@ -256,8 +97,8 @@ int exportPdf(const Options& options, int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
-    const std::variant<Options, Failure> parsed = parseArguments(argc, argv);
+    const std::variant<ExporterOptions, Failure> parsed = parseArguments(argc, argv);
     if (const Failure* f = std::get_if<Failure>(&parsed))
         return fail(*f);
-    return exportPdf(std::get<Options>(parsed), argc, argv);
+    return exportPdf(std::get<ExporterOptions>(parsed), argc, argv);
 }
