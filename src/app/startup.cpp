@@ -13,6 +13,7 @@
 #include "register/record_kind.h"
 
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace {
@@ -30,14 +31,32 @@ std::optional<DataFile> openIfExists(const std::string& name, bool& missing)
     }
 }
 
-void ensureEmptyFile(const std::string& name)
+// The names of the missing files that a read-only directory or medium
+// could not take in this start: the operator can still read and print.
+using RefusedFiles = std::vector<std::string>;
+
+enum class Creation { Created, ByAnotherCopy, Refused };
+
+Creation createMissing(const std::string& name, const void* data, std::size_t size, RefusedFiles& refused)
+{
+    try {
+        return createNewFile(name, data, size) ? Creation::Created : Creation::ByAnotherCopy;
+    } catch (const IoError& e) {
+        if (e.code() != IoError::AccessDenied)
+            throw;
+        refused.push_back(name);
+        return Creation::Refused;
+    }
+}
+
+void ensureEmptyFile(const std::string& name, RefusedFiles& refused)
 {
     bool missing = false;
     if (!openIfExists(name, missing) && missing)
-        createNewFile(name, nullptr, 0);
+        createMissing(name, nullptr, 0, refused);
 }
 
-void readLedgerParams()
+void readLedgerParams(RefusedFiles& refused)
 {
     const std::string name = dataFileName("Bank.");
     bool missing = false;
@@ -52,9 +71,8 @@ void readLedgerParams()
     params.fill(0);
     setU16(params, ledger_params::year, 2003);
     setU8(params, ledger_params::month, 1);
-    if (!createNewFile(name, params.data(), params.size()))
-        DataFile(name).readAt(0, params.data(), params.size()); // another copy made it first
-
+    if (createMissing(name, params.data(), params.size(), refused) == Creation::ByAnotherCopy)
+        DataFile(name).readAt(0, params.data(), params.size());
 }
 
 // Writes the standard rates over a damaged rates record. The rates file
@@ -100,7 +118,7 @@ void checkRates(Messenger& messages)
         appState().rates[i] = Real6ToDouble(record.data() + rates_record::rates.item(i).offset);
 }
 
-void ensureRecordFile(const RecordKind& kind)
+void ensureRecordFile(const RecordKind& kind, RefusedFiles& refused)
 {
     const std::string name = dataFileName(kind.baseName);
     bool missing = false;
@@ -109,7 +127,19 @@ void ensureRecordFile(const RecordKind& kind)
     std::vector<std::uint8_t> blank(kind.recordSize * 4, 0);
     for (std::size_t r = 0; r < 4; ++r)
         ClearRecordBytes(Bytes(blank).subspan(r * kind.recordSize, kind.recordSize));
-    createNewFile(name, blank.data(), blank.size());
+    createMissing(name, blank.data(), blank.size(), refused);
+}
+
+// Once per run, one box naming every file that could not be created.
+void reportRefused(const RefusedFiles& refused, Messenger& messages)
+{
+    if (refused.empty() || startupNotices().filesNotCreated)
+        return;
+    std::string names;
+    for (const std::string& name : refused)
+        names += (names.empty() ? "" : ", ") + name;
+    messages.error(IoError(IoError::AccessDenied, names).what());
+    startupNotices().filesNotCreated = true;
 }
 
 } // namespace
@@ -122,11 +152,13 @@ StartupNotices& startupNotices()
 
 void inic(Messenger& messages)
 {
-    ensureEmptyFile(dataFileName("ulgrycz."));
-    readLedgerParams();
+    RefusedFiles refused;
+    ensureEmptyFile(dataFileName("ulgrycz."), refused);
+    readLedgerParams(refused);
     checkRates(messages);
     SetLetterMode(getU8(appState().ledgerParams, ledger_params::letter_mode));
     appState().officeLines = LoadOfficeIdentity();
     for (const RecordKind& kind : kRecordKinds)
-        ensureRecordFile(kind);
+        ensureRecordFile(kind, refused);
+    reportRefused(refused, messages);
 }

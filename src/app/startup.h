@@ -6,8 +6,9 @@
 // identity, and creates every missing data file. Runs at start and again on
 // every activation of the application. An input/output error while creating
 // a file, or a short parameter record, abandons the rest of the run and is
-// thrown as IoError; a rates repair that cannot be written is reported and
-// the run goes on.
+// thrown as IoError; a rates repair that cannot be written, and files that a
+// read-only directory or medium cannot take, are reported once per run and
+// the run goes on, so that the operator can read and print.
 void inic(Messenger& messages);
 
 // What start-up has already told the operator in this run of the program:
@@ -16,5 +17,6 @@ void inic(Messenger& messages);
 struct StartupNotices {
     bool ratesMissing = false;     // "no rates file" shown
     bool ratesUnrepaired = false;  // damaged rates whose repair could not be written, reported
+    bool filesNotCreated = false;  // files a read-only directory could not take, reported
 };
 StartupNotices& startupNotices();

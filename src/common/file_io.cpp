@@ -96,7 +96,9 @@ void resetIoFaults() { g_faults = IoFaults{}; }
 DataFile::DataFile(const std::string& path, Mode mode) : path_(path)
 {
     throwInjectedOpenFault(path);
-    const bool readOnly = mode == Mode::OpenExisting && g_faults.readOnlyPath == path;
+    if (mode == Mode::Create && g_faults.readOnlyMedium)
+        throw IoError(IoError::AccessDenied, path);
+    const bool readOnly = mode == Mode::OpenExisting && (g_faults.readOnlyPath == path || g_faults.readOnlyMedium);
     const int flags = mode == Mode::Create ? (O_RDWR | O_CREAT | O_TRUNC) : readOnly ? O_RDONLY : O_RDWR;
     fd_ = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
     if (fd_ < 0 && mode == Mode::OpenExisting && (errno == EACCES || errno == EROFS))

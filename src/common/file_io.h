@@ -65,6 +65,7 @@ struct IoFaults {
     int failOpenCode = 0;
     int failCode = IoError::DeviceFailure; // the error of injected read/write faults
     std::string readOnlyPath;
+    bool readOnlyMedium = false; // every file opens for reading only and none can be created
 };
 IoFaults& ioFaults();
 void resetIoFaults();

@@ -8,6 +8,9 @@
 #include "common/real6.h"
 #include "common/record_access.h"
 #include "records/cleared_record.h"
+#include "register/record_files.h"
+#include "register/register_ops.h"
+#include "register/register_state.h"
 #include "support/io_error_code.h"
 #include "support/scripted_messages.h"
 #include "support/temp_dir.h"
@@ -175,6 +178,33 @@ TEST_F(StartupTest, FailedCreationAbandonsTheRun)
     resetIoFaults();
     inic(messages);
     EXPECT_EQ(fs::file_size("REJFOR.Rdx"), 19432u);
+}
+
+TEST_F(StartupTest, AReadOnlyMediumIsReadAndTheMissingFilesToldOnce)
+{
+    RecordFileBuilder nip(KindRejfor, 4);
+    nip.inUse(2, "002", 1);
+    nip.save();
+    std::vector<unsigned char> bank(416, 0);
+    bank[116] = 2;
+    writeBytes("Bank.Rdx", bank);
+    ioFaults().readOnlyMedium = true;
+    for (int activation = 0; activation < 3; ++activation)
+        EXPECT_NO_THROW(inic(messages));
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[0].text, kRatesMissing);
+    EXPECT_EQ(messages.shown[1].kind, "error");
+    EXPECT_EQ(messages.shown[1].text,
+              "File access denied: ulgrycz.Rdx, vatr.Rdx, vatz.Rdx, vat21.Rdx, nipb.Rdx");
+    EXPECT_FALSE(fs::exists("ulgrycz.Rdx"));
+    EXPECT_EQ(LedgerText("\x9e"), "\x9c"); // the parameters were read
+
+    // Reading goes on; saving is refused and changes nothing.
+    LoadForAccount(KindRejfor, "002", 1);
+    EXPECT_EQ(getStr(recordBuffer(KindRejfor), nip::account_no), "002");
+    const auto before = fileBytes("REJFOR.Rdx");
+    EXPECT_EQ(ioErrorCode([] { WriteRecord(KindRejfor); }), IoError::AccessDenied);
+    EXPECT_EQ(fileBytes("REJFOR.Rdx"), before);
 }
 
 TEST(OfficeIdentity, SavedLinesLoadBack)
