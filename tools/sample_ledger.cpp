@@ -3,6 +3,7 @@
 #include "records/ledger_params.h"
 #include "app/office_identity.h"
 #include "common/account.h"
+#include "common/checksums.h"
 #include "common/cp1250.h"
 #include "common/file_io.h"
 #include "common/polish_letters.h"
@@ -13,7 +14,6 @@
 #include "print/calibration_files.h"
 
 #include <array>
-#include <cstdio>
 #include <filesystem>
 #include <string_view>
 #include <vector>
@@ -35,6 +35,15 @@ struct Random {
         for (int i = 0; i < n; ++i)
             s += static_cast<char>('0' + next() % 10);
         return s;
+    }
+    // Digits whose control digit is right, so the demo shows no checksum hints.
+    std::string validDigits(int n, CheckResult (*check)(std::string_view))
+    {
+        for (;;) {
+            std::string s = digits(n);
+            if (check(s).verdict == CheckVerdict::Valid)
+                return s;
+        }
     }
 };
 
@@ -94,18 +103,29 @@ struct LedgerWriter {
 
 std::string nipWithDashes(Random& r)
 {
-    const std::string d = r.digits(10);
+    const std::string d = r.validDigits(10, CheckNip);
     return d.substr(0, 3) + "-" + d.substr(3, 3) + "-" + d.substr(6, 2) + "-" + d.substr(8, 2);
 }
 
 std::string bankAccount(Random& r)
 {
-    std::string s = r.digits(2);
-    for (int i = 0; i < 6; ++i) {
-        s += ' ';
-        s += r.digits(4);
-    }
+    const std::string d = r.validDigits(26, CheckBankAccount);
+    std::string s = d.substr(0, 2);
+    for (std::size_t i = 2; i < d.size(); i += 4)
+        s += " " + d.substr(i, 4);
     return s;
+}
+
+// The PESEL of a person born on `born`: its date, a serial and the control digit.
+std::string peselFor(Random& r, Date4 born)
+{
+    const auto twoDigits = [](int n) { return std::string{static_cast<char>('0' + n / 10 % 10), static_cast<char>('0' + n % 10)}; };
+    const int centuryMonths = born.year >= 2000 ? 20 : 0;
+    const std::string serial =
+        twoDigits(born.year % 100) + twoDigits(born.month + centuryMonths) + twoDigits(born.day) + r.digits(4);
+    for (char control = '0';; ++control)
+        if (CheckPesel(serial + control, born).verdict == CheckVerdict::Valid)
+            return serial + control;
 }
 
 void writeAddress(LedgerWriter& w, Random& r, bool seat)
@@ -151,8 +171,9 @@ void writePerson(LedgerWriter& w, Random& r, int account)
     w.text(l::father_name, r.pick(kFirstNames));
     w.text(l::mother_name, r.pick(kFirstNames));
     w.text(l::birth_place, r.pick(kLocalities));
-    setDate(w.rec, l::birth_date, someDate(r, 1940, 50));
-    w.text(l::pesel, r.digits(11));
+    const Date4 born = someDate(r, 1940, 50);
+    setDate(w.rec, l::birth_date, born);
+    w.text(l::pesel, peselFor(r, born));
     setU8(w.rec, l::taxpayer_kind, 1);
     writeAddress(w, r, false);
 }
@@ -195,7 +216,7 @@ std::vector<std::uint8_t> ledgerFile(int taxpayers, std::uint8_t mode)
         else
             writeCompany(w, r, partnership);
         w.text(l::nip, nipWithDashes(r));
-        w.text(l::regon, r.digits(9));
+        w.text(l::regon, r.validDigits(9, CheckRegon));
         w.text(l::activity_desc, r.pick(kActivities));
         setDate(w.rec, l::start_date, someDate(r, 1992, 13));
         w.raw(l::bank_name, r.pick(kBanks));
