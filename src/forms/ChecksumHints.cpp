@@ -78,6 +78,8 @@ bool isBirthDate(const Field& field)
     return false;
 }
 
+// A masked edit's own text() leaves out the mask's placeholders; it does not
+// override QLineEdit's.
 std::string typedText(const QLineEdit* edit)
 {
     if (const auto* masked = qobject_cast<const MaskedEdit*>(edit))
