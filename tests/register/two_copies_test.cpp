@@ -73,14 +73,14 @@ TEST(TwoCopies, AReadNeverSeesHalfOfARecordTheOtherCopyRewrites)
         const ConstBytes got = recordBuffer(KindRejfor);
         return std::equal(got.begin(), got.end(), record.begin(), record.end());
     };
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
     do // until the writer's first record is there
         LoadForAccount(KindRejfor, "002", 1);
-    while (!is(first));
+    while (!is(first) && std::chrono::steady_clock::now() < until);
 
     // At least 5,000 reads, and on a busy machine as many more as it takes
     // to see the writer change the record in between.
     int ofFirst = 0, ofSecond = 0, torn = 0;
-    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
     for (int read = 0; read < 5000 || ((ofFirst == 0 || ofSecond == 0) && std::chrono::steady_clock::now() < until);
          ++read) {
         LoadForAccount(KindRejfor, "002", 1);
