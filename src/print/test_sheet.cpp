@@ -58,8 +58,9 @@ constexpr int kBoxHeightMm = 4;
 constexpr double kLabelMm = 2.5;
 constexpr double kNumberMm = 2.2;
 constexpr double kCaptionMm = 3.0;
-// Column numbers run along every 50th row line; row numbers along every
-// 50th column line from column 25, clear of the column numbers.
+// Column numbers run under every 50th row line; row numbers along every
+// 50th column line from column 25, above the line on the rows that carry
+// column numbers, so that they never stand among them.
 constexpr int kLabelledEvery = 50;
 constexpr int kRowLabelsAt = 25;
 
@@ -164,18 +165,23 @@ void TestSheet::drawGrid(QPainter& painter, const QRect& caption) const
     painter.setFont(sizedFont(painter.font(), kLabelMm, plan_.scaleY));
     const int insetX = plan_.scaleX / 3;
     const int insetY = plan_.scaleY / 3;
-    auto label = [&](const GridLine& column, const GridLine& row, int mm) {
-        const QRect place(column.pixel + insetX, row.pixel + insetY, 10 * plan_.scaleX, 4 * plan_.scaleY);
+    // Below the line and right of it; `above`: above the line instead.
+    auto label = [&](const GridLine& column, const GridLine& row, int mm, bool above) {
+        const int height = 4 * plan_.scaleY;
+        const QRect place(column.pixel + insetX, above ? row.pixel - insetY - height : row.pixel + insetY,
+                          10 * plan_.scaleX, height);
+        const Qt::Alignment align = Qt::AlignLeft | (above ? Qt::AlignBottom : Qt::AlignTop);
         const QString text = QString::number(mm);
-        if (!painter.boundingRect(place, Qt::AlignLeft | Qt::AlignTop, text).intersects(caption))
-            painter.drawText(place, Qt::AlignLeft | Qt::AlignTop, text);
+        if (!painter.boundingRect(place, align, text).intersects(caption))
+            painter.drawText(place, align, text);
     };
     for (const GridLine& r : rows)
         for (const GridLine& c : columns) {
-            if (r.mm % kLabelledEvery == 0 && c.mm % 10 == 0)
-                label(c, r, c.mm);
+            const bool columnNumbersRow = r.mm % kLabelledEvery == 0;
+            if (columnNumbersRow && c.mm % 10 == 0)
+                label(c, r, c.mm, false);
             if (c.mm % kLabelledEvery == kRowLabelsAt && r.mm % 10 == 0)
-                label(c, r, r.mm);
+                label(c, r, r.mm, columnNumbersRow);
         }
     painter.restore();
 }

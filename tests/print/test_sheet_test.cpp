@@ -259,7 +259,11 @@ private slots:
                 qPrintable(QString("column %1").arg(mm)));
         for (int mm = -10; 12 * s + mm * s < RecordingDevice::kHeight; mm += 10)
             QVERIFY2(labelled(QString::number(mm),
-                         [&](QPointF p) { return p.y() > 12 * s + mm * s && p.y() < 12 * s + (mm + 4) * s; }),
+                         [&](QPointF p) {
+                             // Above the line where column numbers run under it.
+                             const int top = mm % 50 == 0 ? mm - 4 : mm;
+                             return p.y() > 12 * s + top * s && p.y() < 12 * s + (top + 4) * s;
+                         }),
                 qPrintable(QString("row %1").arg(mm)));
         QVERIFY(labelled("Wydruk próbny NIP-1 1/4: marginesy lewy -3 mm, górny 12 mm", [](QPointF) { return true; }));
     }
