@@ -1,9 +1,6 @@
-// The main window's commands, all of them: every action with its caption
-// and category, its place in the menu bar, on the toolbars and in the
-// pop-up menu, and what it runs. A command is known by what it opens (its
-// choosing dialog's class and caption), so a button wired to the wrong
-// command shows. What each command does past its first dialog is in
-// command_families_test.
+// Every command of the main window: caption, category, place in the menus
+// and toolbars, and what it runs, known by the choosing dialog it opens.
+// What follows that dialog is in command_families_test.
 #include "app/Tf_pomoc.h"
 #include "command_script.h"
 #include "common/data_files.h"
@@ -20,8 +17,6 @@
 
 namespace {
 
-// Each command: its category, caption and what it opens when the operator
-// cancels its choosing dialog.
 struct Command {
     const char* name;
     const char* category;

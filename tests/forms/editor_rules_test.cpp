@@ -1,7 +1,4 @@
-// Rules several editors share, one row per editor and control: what a new
-// record holds, the tab order, the date and period checks on leaving, the
-// purpose and office-change boxes, a place of business without its
-// voivodeship, printing and help.
+// Rules several editors share, one row per editor and control.
 #include "common/MaskedEdit.h"
 #include "common/help.h"
 #include "common/record_text.h"

@@ -1,6 +1,4 @@
-// The NIP-B editor's own rules, driven offscreen through its named controls:
-// the taxpayer's kind and what it shows, the rules of leaving the names and
-// group A, and a company pre-filled from the ledger.
+// The NIP-B editor's own rules.
 #include "common/MaskedEdit.h"
 #include "forms/Tfr_nrrach.h"
 #include "forms/Tfr_osw.h"

@@ -1,6 +1,4 @@
-// The VAT-21 editor's own rules, driven offscreen through its named
-// controls: the 24 country rows and what the purpose shows and stores of
-// them, and the pages they lie on.
+// The VAT-21 editor's own rules.
 #include "common/record_text.h"
 #include "forms/DatePicker.h"
 #include "forms/RadioGroup.h"

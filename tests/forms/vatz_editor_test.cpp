@@ -1,6 +1,4 @@
-// The VAT-Z editor's own rules, driven offscreen through its named
-// controls: the last declaration's year, the birth date that only a person
-// has, and the opening modes.
+// The VAT-Z editor's own rules.
 #include "common/MaskedEdit.h"
 #include "forms/DatePicker.h"
 #include "forms/RadioGroup.h"
@@ -87,9 +85,6 @@ private slots:
         auto person = openStored(personsNotice());
         QCOMPARE(person->m_dur->text(), QString("15-03-1970"));
         QCOMPARE(person->Fr_adr_s->g_adr->title(), QString("B.2. ADRES ZAMIESZKANIA"));
-        person->m_dur->setText("16-03-1970");
-        person->kl_okClick();
-        QCOMPARE(getDate(stored(), vatz::birth_date), (Date4{1970, 3, 16}));
 
         // A company's notice keeps whatever birth date it holds.
         Record company = personsNotice();

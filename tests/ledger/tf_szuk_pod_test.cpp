@@ -1,18 +1,14 @@
-#include "common/MaskedEdit.h"
-#include "common/modal_result.h"
 #include "ledger/Tf_szuk_pod.h"
-#include "ledger/ledger_access.h"
 #include "ledger/ledger_test_files.h"
 #include "support/list_dialog_fixture.h"
 
 #include <QProgressBar>
-#include <QPushButton>
 #include <QtTest>
 
 #include <optional>
 
 // What the taxpayer search adds to the shared list dialog (tested with the
-// record search list): the ledger list and the ledger lookup.
+// record search list): the ledger list. Its lookup runs in command_families_test.
 class Tf_szuk_podTest : public QObject {
     Q_OBJECT
 private slots:
@@ -37,18 +33,6 @@ private slots:
         dialog.FormActivate();
         QCOMPARE(dialog.sg_kon->rowCount(), 1);
         QCOMPARE(dialog.sg_kon->selectedRow(), -1);
-    }
-
-    void typedAccountIsPaddedThenLookedUp()
-    {
-        sampleLedger();
-        Tf_szuk_pod dialog;
-        dialog.FormActivate();
-        QTest::keyClicks(dialog.m_kon, "7");
-        dialog.kl_ok->click();
-        QCOMPARE(dialog.result(), kModalOk);
-        QCOMPARE(registerState().currentAccount, std::string("007"));
-        QCOMPARE(getStr(currentTaxpayer(), ledger::surname), std::string("Nowak"));
     }
 
 private:

@@ -15,6 +15,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QtTest>
 
 #include <csignal>
@@ -63,10 +64,12 @@ QStringList visibleBoxes(const Tf_wydr& dialog)
     return labels;
 }
 
-void untickAll(Tf_wydr& dialog)
+// Leaves ticked the first page only, or none.
+void tickFirstPageOnly(Tf_wydr& dialog, bool first = true)
 {
     for (QCheckBox* box : dialog.g_str->findChildren<QCheckBox*>())
         box->setChecked(false);
+    dialog.chbox_st_1->setChecked(first);
 }
 
 } // namespace
@@ -107,8 +110,8 @@ private slots:
             << FormKind::Nip2 << 1 << p + "Wydruk formularza NIP-2"
             << QStringList{"NIP-2 1/4+", "NIP-2 2/4+", "NIP-2 3/4+", "NIP-2 4/4+", "NIP-D  1/2+", "NIP-D  2/2+"}
             << 275;
-        QTest::newRow("VAT-R") << FormKind::VatR << 0 << "Wydruk formularza VAT-R" << QStringList{"VAT-R 1/2+", "VAT-R 2/2+"}
-                               << 140;
+        QTest::newRow("VAT-R") << FormKind::VatR << 0 << "Wydruk formularza VAT-R"
+                               << QStringList{"VAT-R 1/2+", "VAT-R 2/2+"} << 140;
         QTest::newRow("VAT-R with VAT-R/UE") << FormKind::VatR << 1 << "Wydruk formularza VAT-R"
                                              << QStringList{"VAT-R 1/2+", "VAT-R 2/2+", "VAT-R/UE 1/1+"} << 140;
     }
@@ -126,17 +129,8 @@ private slots:
         QTEST(visibleBoxes(*dialog), "boxes");
         QTEST(dialog->g_str->width(), "groupWidth");
         QCOMPARE(dialog->findChild<QLabel*>("e_druk")->text(), QString("Drukarka testowa"));
+        QCOMPARE(dialog->kl_podglad->text(), QString("&Podgląd"));
         QCOMPARE(dialog->e_dr_str->text(), QString());
-    }
-
-    void noBoxTickedPrintsNothingAndCloses()
-    {
-        activateNip1();
-        untickAll(*dialog);
-        dialog->kl_drukClick();
-        QCOMPARE(printer->readyAsks, 0);
-        QCOMPARE(dialog->result(), kModalOk);
-        QVERIFY(!QFile::exists("wydruk.pdf"));
     }
 
     void cancelledPromptSkipsItsPageOnly()
@@ -145,12 +139,9 @@ private slots:
         env->messages.answers = {true, false, true, false};
         dialog->kl_drukClick();
 
-        const std::vector<ScriptedMessages::Shown> expected = {
-            {"confirm", "Włóż druk NIP-1 1/4", "Wydruk zgłoszenia NIP-1"},
-            {"confirm", "Włóż druk NIP-1 2/4", "Wydruk zgłoszenia NIP-1"},
-            {"confirm", "Włóż druk NIP-1 3/4", "Wydruk zgłoszenia NIP-1"},
-            {"confirm", "Włóż druk NIP-1 4/4", "Wydruk zgłoszenia NIP-1"},
-        };
+        std::vector<ScriptedMessages::Shown> expected;
+        for (const char* page : {"1/4", "2/4", "3/4", "4/4"})
+            expected.push_back({"confirm", std::string("Włóż druk NIP-1 ") + page, "Wydruk zgłoszenia NIP-1"});
         QCOMPARE(env->messages.shown, expected);
         // The bar and the label as each prompt found them: the cancelled
         // second page moved neither.
@@ -173,11 +164,8 @@ private slots:
         env->messages.answers.assign(8, true);
         dialog->kl_drukClick();
 
-        QStringList shown;
-        for (const ScriptedMessages::Shown& s : env->messages.shown)
-            shown << QString::fromStdString(s.text).remove("Włóż druk ");
-        QCOMPARE(shown, (QStringList{"NIP-2 1/4", "NIP-2 2/4", "NIP-2 3/4", "NIP-2 4/4", "NIP-D 1/2", "NIP-D 2/2",
-                                     "NIP-D 1/2", "NIP-D 2/2"}));
+        QCOMPARE(env->messages.shown.size(), std::size_t(8));
+        QCOMPARE(env->messages.shown.back().text, std::string("Włóż druk NIP-D 2/2"));
         QCOMPARE(dialog->wsk_druk->maximum(), 8);
         QCOMPARE(pdfPages("wydruk.pdf"), 8);
     }
@@ -219,68 +207,79 @@ private slots:
         QVERIFY2(first.contains("Żółkiewski") && first.contains("Stanisław"), qPrintable(first));
     }
 
-    void calibrationErrorShowsTheErrorBoxBeforeAnyPage()
+    // Clicks that end in no printout: the operator is told why (with no page
+    // ticked, nothing is said and the dialog closes) and an earlier file stays.
+    void printsThatCannotBeMadeLeaveNoPrintout()
     {
-        activateNip1();
-        writeBytes("odsnip1.Rdx", {'3', '\r', '\n', '1', '.', '5', '\r', '\n'});
-        dialog->kl_drukClick();
-        const std::vector<ScriptedMessages::Shown> expected = {{"error", "I/O error 106: odsnip1.Rdx, wiersz 2", ""}};
-        QCOMPARE(env->messages.shown, expected);
-        QCOMPARE(dialog->result(), 0); // open: the operator may correct the spacings
-        QVERIFY(!QFile::exists("wydruk.pdf"));
-    }
-
-    void declinedOrFailingOutputLeavesTheDialogOpen()
-    {
-        activateNip1();
-        printer->ready = false;
-        dialog->kl_drukClick();
-        QCOMPARE(printer->readyAsks, 1);
-        QCOMPARE(dialog->result(), 0);
-
-        // A file that cannot be made is told before the first sheet.
+        using Shown = std::vector<ScriptedMessages::Shown>;
+        const ScriptedMessages::Shown prompt = {"confirm", "Włóż druk NIP-1 1/4", "Wydruk zgłoszenia NIP-1"};
+        const Shown badSpacings = {{"error", "I/O error 106: odsnip1.Rdx, wiersz 2", ""}};
         PdfPrinterSetup nowhere("brak/katalogu/wydruk.pdf", kDpi);
-        PrinterSetup::install(&nowhere);
-        untickAll(*dialog);
-        dialog->chbox_st_1->setChecked(true);
-        dialog->kl_drukClick();
-        const std::vector<ScriptedMessages::Shown> expected = {
-            {"error", "File not found: brak/katalogu/wydruk.pdf", ""}};
-        QCOMPARE(env->messages.shown, expected);
-        QCOMPARE(dialog->result(), 0);
-    }
-
-    void aPdfFileThatCouldNotBeWrittenIsNoPrintout()
-    {
-        activateNip1();
-        untickAll(*dialog);
-        dialog->chbox_st_1->setChecked(true);
-        writeBytes("wydruk.pdf", {'o', 'l', 'd'});
-        {
-            // Writes past 1 KiB fail as on a full disk.
-            const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
-            rlimit previousLimit {};
-            ::getrlimit(RLIMIT_FSIZE, &previousLimit);
-            rlimit limit = previousLimit;
-            limit.rlim_cur = 1024;
-            ::setrlimit(RLIMIT_FSIZE, &limit);
-            env->messages.answers = {true};
-            dialog->kl_drukClick();
-            ::setrlimit(RLIMIT_FSIZE, &previousLimit);
-            std::signal(SIGXFSZ, previousSignal);
-        }
         PdfPrinterSetup full("/dev/full", kDpi);
-        PrinterSetup::install(&full);
-        env->messages.answers = {true};
-        dialog->kl_drukClick();
-        const std::vector<ScriptedMessages::Shown> expected = {
-            {"confirm", "Włóż druk NIP-1 1/4", "Wydruk zgłoszenia NIP-1"},
-            {"error", "I/O error 31: wydruk.pdf", ""},
-            {"confirm", "Włóż druk NIP-1 1/4", "Wydruk zgłoszenia NIP-1"},
-            {"error", "Disk full: /dev/full", ""}};
-        QCOMPARE(env->messages.shown, expected);
-        QCOMPARE(dialog->result(), 0);
-        QCOMPARE(fileBytes("wydruk.pdf"), (std::vector<unsigned char>{'o', 'l', 'd'}));
+        int previews = 0;
+        auto withSpacingsUnreadable = [&](void (Tf_wydr::*click)()) {
+            writeBytes("odsnip1.Rdx", {'3', '\r', '\n', '1', '.', '5', '\r', '\n'});
+            (dialog.get()->*click)();
+            QFile::remove("odsnip1.Rdx");
+        };
+        auto on = [&](PdfPrinterSetup& other) {
+            PrinterSetup::install(&other);
+            dialog->kl_drukClick();
+            PrinterSetup::install(printer.get());
+        };
+        const struct {
+            const char* name;
+            std::function<void()> act;
+            Shown shown;
+            int result;
+        } cases[] = {
+            {"no page ticked", [&] {
+                 tickFirstPageOnly(*dialog, false);
+                 dialog->kl_drukClick();
+                 QCOMPARE(printer->readyAsks, 0);
+             },
+                {}, kModalOk},
+            {"spacings unreadable", [&] { withSpacingsUnreadable(&Tf_wydr::kl_drukClick); }, badSpacings, 0},
+            {"spacings unreadable, preview", [&] { withSpacingsUnreadable(&Tf_wydr::kl_podgladClick); }, badSpacings, 0},
+            {"printer declined", [&] {
+                 printer->ready = false;
+                 dialog->kl_drukClick();
+                 printer->ready = true;
+                 QCOMPARE(printer->readyAsks, 1);
+             },
+                {}, 0},
+            {"no such folder", [&] { on(nowhere); }, {{"error", "File not found: brak/katalogu/wydruk.pdf", ""}}, 0},
+            {"disk full", [&] { on(full); }, {prompt, {"error", "Disk full: /dev/full", ""}}, 0},
+            {"writes failing midway", [&] {
+                 // Writes past 1 KiB fail as on a full disk.
+                 const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
+                 rlimit previousLimit {};
+                 ::getrlimit(RLIMIT_FSIZE, &previousLimit);
+                 rlimit limit = previousLimit;
+                 limit.rlim_cur = 1024;
+                 ::setrlimit(RLIMIT_FSIZE, &limit);
+                 dialog->kl_drukClick();
+                 ::setrlimit(RLIMIT_FSIZE, &previousLimit);
+                 std::signal(SIGXFSZ, previousSignal);
+             },
+                {prompt, {"error", "I/O error 31: wydruk.pdf", ""}}, 0},
+        };
+        writeBytes("wydruk.pdf", {'o', 'l', 'd'});
+        for (const auto& c : cases) {
+            dialog = std::make_unique<Tf_wydr>();
+            env->messages.dialog = dialog.get();
+            env->messages.shown.clear();
+            env->messages.answers = {true};
+            dialog->runPreviewDialog = [&](QDialog&) { ++previews; };
+            printer->readyAsks = 0;
+            activateNip1();
+            tickFirstPageOnly(*dialog);
+            c.act();
+            QVERIFY2(env->messages.shown == c.shown, c.name);
+            QVERIFY2(dialog->result() == c.result, c.name);
+            QVERIFY2(fileBytes("wydruk.pdf") == (std::vector<unsigned char>{'o', 'l', 'd'}), c.name);
+        }
+        QCOMPARE(previews, 0);
         QCOMPARE(QDir(".").entryList({".zgloszenia-*"}, QDir::Files | QDir::Hidden), QStringList());
     }
 

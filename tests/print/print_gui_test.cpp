@@ -21,24 +21,10 @@ struct Run {
     QString errors;
 };
 
-// Runs the exporter in the current directory without a display platform set.
-Run exporter(const QStringList& arguments)
-{
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
-        env.remove(name);
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(ZGLOSZENIA_PDF), arguments);
-    if (!process.waitForFinished(120000))
-        return {-1, "timeout"};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-        QString::fromUtf8(process.readAllStandardError())};
-}
-
-// Runs the exporter from a shell script ("$PDF" is the exporter): for
-// limits, names in any bytes and a platform without a display.
-Run exporterInShell(const QString& script, const QString& platform = {})
+// Runs `program` in the current directory without a display platform set,
+// or with `platform`; "$PDF" in a shell script is the exporter, for limits
+// and names in any bytes.
+Run runProcess(const QString& program, const QStringList& arguments, const QString& platform = {})
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -48,16 +34,26 @@ Run exporterInShell(const QString& script, const QString& platform = {})
         env.insert("QT_QPA_PLATFORM", platform);
     env.insert("PDF", QStringLiteral(ZGLOSZENIA_PDF));
     process.setProcessEnvironment(env);
-    process.start("/bin/sh", {"-c", script});
+    process.start(program, arguments);
     if (!process.waitForFinished(120000))
         return {-1, "timeout"};
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
         QString::fromUtf8(process.readAllStandardError())};
 }
 
-QStringList leftOverTemporaries()
+Run exporter(const QStringList& arguments) { return runProcess(QStringLiteral(ZGLOSZENIA_PDF), arguments); }
+
+Run exporterInShell(const QString& script, const QString& platform = {})
 {
-    return QDir(".").entryList({".zgloszenia-*"}, QDir::Files | QDir::Hidden);
+    return runProcess("/bin/sh", {"-c", script}, platform);
+}
+
+// An account 7 holding a NIP-1.
+void saveNip1File()
+{
+    RecordFileBuilder file(KindRejfor, 9);
+    file.inUse(7, "007", 1);
+    file.save();
 }
 
 // The first row of the image with a dark pixel, or -1.
@@ -141,6 +137,7 @@ private slots:
             {{"VAT-R", "7", "a.pdf"}, 3, noForm},
             {{"VAT-Z", "7", "a.pdf"}, 4, "Błąd we/wy: File not found: vatz.Rdx"},
             {{"NIP-2", "7", "no-such-dir/a.pdf"}, 4, "no-such-dir/a.pdf"},
+            {{"NIP-2", "7", "/dev/full"}, 4, "Disk full: /dev/full"},
         };
         for (const auto& c : cases) {
             const Run run = exporter(c.args);
@@ -171,27 +168,19 @@ private slots:
 
     void exporterReportsAnOutputItCouldNotWriteAndKeepsTheOldFile()
     {
-        RecordFileBuilder file(KindRejfor, 9);
-        file.inUse(7, "007", 1);
-        file.save();
+        saveNip1File();
         writeBytes("old.pdf", {'o', 'l', 'd'});
         // A file size limit of 8 KiB: the writes past it fail as on a full disk.
         const Run limited = exporterInShell("trap '' XFSZ; ulimit -f 8; exec \"$PDF\" NIP-1 7 old.pdf");
         QCOMPARE(limited.exitCode, 4);
         QVERIFY2(limited.errors.contains("Nie można zapisać pliku PDF: I/O error 31: old.pdf"), qPrintable(limited.errors));
         QCOMPARE(fileBytes("old.pdf"), (std::vector<unsigned char>{'o', 'l', 'd'}));
-        QCOMPARE(leftOverTemporaries(), QStringList());
-
-        const Run full = exporter({"NIP-1", "7", "/dev/full"});
-        QCOMPARE(full.exitCode, 4);
-        QVERIFY2(full.errors.contains("Disk full: /dev/full"), qPrintable(full.errors));
+        QCOMPARE(QDir(".").entryList({".zgloszenia-*"}, QDir::Files | QDir::Hidden), QStringList());
     }
 
     void exporterNeedsNoDisplayWhateverThePlatform()
     {
-        RecordFileBuilder file(KindRejfor, 9);
-        file.inUse(7, "007", 1);
-        file.save();
+        saveNip1File();
         for (const QString platform : {"xcb", "wayland"}) {
             const Run run = exporterInShell("exec \"$PDF\" NIP-1 7 out.pdf --pages 1", platform);
             QVERIFY2(run.exitCode == 0, qPrintable(platform + ": " + run.errors));
@@ -201,9 +190,7 @@ private slots:
 
     void exporterNeverWritesOverADataFileAndTakesTheNameAsGiven()
     {
-        RecordFileBuilder file(KindRejfor, 9);
-        file.inUse(7, "007", 1);
-        file.save();
+        saveNip1File();
         const std::vector<unsigned char> stored = fileBytes("REJFOR.Rdx");
         QVERIFY(QFile::link("REJFOR.Rdx", "link.pdf"));
         QDir().mkdir("sub");
@@ -220,15 +207,12 @@ private slots:
         // A name that is no UTF-8 is written under its own bytes.
         const Run latin2 = exporterInShell("exec \"$PDF\" NIP-1 7 \"$(printf 'wydruk-\\263\\363d\\274.pdf')\" --pages 1");
         QCOMPARE(latin2.exitCode, 0);
-        const std::vector<std::filesystem::path> written = [] {
-            std::vector<std::filesystem::path> names;
-            for (const auto& entry : std::filesystem::directory_iterator("."))
-                if (entry.path().filename().string().starts_with("wydruk-"))
-                    names.push_back(entry.path().filename());
-            return names;
-        }();
+        std::vector<std::string> written;
+        for (const auto& entry : std::filesystem::directory_iterator("."))
+            if (entry.path().filename().string().starts_with("wydruk-"))
+                written.push_back(entry.path().filename().string());
         QCOMPARE(written.size(), std::size_t(1));
-        QCOMPARE(written[0].string(), std::string("wydruk-\xb3\xf3" "d\xbc.pdf"));
+        QCOMPARE(written[0], std::string("wydruk-\xb3\xf3" "d\xbc.pdf"));
     }
 
 private:

@@ -96,14 +96,6 @@ struct PrintJobTest : ::testing::Test {
         return runPrintJob(kind, record, ticked, {printer, messages, render, &progress});
     }
     void answerOk(int n) { messages.answers.insert(messages.answers.end(), n, true); }
-
-    std::vector<PageId> renderedPages() const
-    {
-        std::vector<PageId> pages;
-        for (const RenderedPage& r : rendered)
-            pages.push_back(r.page);
-        return pages;
-    }
 };
 
 // Pixels per millimetre of an A4 sheet, truncated.
@@ -202,9 +194,10 @@ TEST_F(PrintJobTest, OnlyTheTickedBoxesPrint)
 {
     answerOk(3);
     run(FormKind::Nip2, recordFor(FormKind::Nip2, 2), {false, true, false, false, false, true});
-    EXPECT_EQ(renderedPages(), (std::vector<PageId>{PageId::Nip2_2, PageId::NipD_2, PageId::NipD_2}));
-    EXPECT_EQ(rendered[1].sheet, 1);
-    EXPECT_EQ(rendered[2].sheet, 2);
+    std::vector<std::pair<PageId, int>> pages;
+    for (const RenderedPage& r : rendered)
+        pages.emplace_back(r.page, r.sheet);
+    EXPECT_EQ(pages, (std::vector<std::pair<PageId, int>>{{PageId::Nip2_2, 1}, {PageId::NipD_2, 1}, {PageId::NipD_2, 2}}));
 }
 
 TEST_F(PrintJobTest, EachPageStartsAtItsMarginPairInPixels)
@@ -220,16 +213,9 @@ TEST_F(PrintJobTest, EachPageStartsAtItsMarginPairInPixels)
 
     // 2480 x 3508 pixels: 11 pixels per millimetre both ways.
     auto page = [](PageId id, int sheet, int row) { return RenderedPage{id, sheet, 11, 11, 11 * row, 110 * row}; };
-    const std::vector<RenderedPage> expected = {
-        page(PageId::Nip2_1, 1, 1),
-        page(PageId::Nip2_2, 1, 2),
-        page(PageId::Nip2_3, 1, 3),
-        page(PageId::Nip2_4, 1, 4),
-        page(PageId::NipD_1, 1, 7),
-        page(PageId::NipD_2, 1, 8),
-        page(PageId::NipD_1, 2, 7),
-        page(PageId::NipD_2, 2, 8),
-    };
+    const std::vector<RenderedPage> expected = {page(PageId::Nip2_1, 1, 1), page(PageId::Nip2_2, 1, 2),
+        page(PageId::Nip2_3, 1, 3), page(PageId::Nip2_4, 1, 4), page(PageId::NipD_1, 1, 7), page(PageId::NipD_2, 1, 8),
+        page(PageId::NipD_1, 2, 7), page(PageId::NipD_2, 2, 8)};
     EXPECT_EQ(rendered, expected);
     EXPECT_EQ(printer.documents[4].items.at(0), (RecordingCanvas::Item{77, 770, "NIP-D 1/2"}));
 }
@@ -258,10 +244,8 @@ TEST_F(PrintJobTest, NipBUsesTheNip1Files)
     runPrintJob(FormKind::NipB, recordFor(FormKind::NipB), kAllTicked, {printer, messages, render, nullptr});
 
     ASSERT_EQ(rendered.size(), 2u);
-    EXPECT_EQ(rendered[0].originX, -22);
-    EXPECT_EQ(rendered[0].penY, 33);
-    EXPECT_EQ(rendered[1].originX, 44);
-    EXPECT_EQ(rendered[1].penY, 55);
+    EXPECT_EQ(std::pair(rendered[0].originX, rendered[0].penY), std::pair(-22, 33));
+    EXPECT_EQ(std::pair(rendered[1].originX, rendered[1].penY), std::pair(44, 55));
     EXPECT_EQ(moves, (std::vector<int>{220, -11, 220, -11}));
 }
 

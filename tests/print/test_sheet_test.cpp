@@ -1,6 +1,3 @@
-// The calibration test sheet: a box where every text of the page prints, a
-// millimetre grid from the page's origin, and, from the calibration
-// dialogs, the values in the grid (saved or not) with no file written.
 #include "common/modal_runner.h"
 #include "print/CalibrationGrid.h"
 #include "print/PreviewDialog.h"
@@ -365,9 +362,8 @@ private slots:
         QFile::remove("sheet.pdf");
         nip1->setValue(3, 1, "1,5");
         dialog.kl_probny->click();
-        const std::vector<ScriptedMessages::Shown> refused = {
-            {"inform", "Marginesy muszą być liczbami całkowitymi!", ""}};
-        QCOMPARE(env->messages.shown, refused);
+        QCOMPARE(env->messages.shown,
+            (std::vector<ScriptedMessages::Shown>{{"inform", "Marginesy muszą być liczbami całkowitymi!", ""}}));
         QVERIFY(!QFile::exists("sheet.pdf"));
 
         nip1->setValue(3, 1, "1");
