@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n libpoppler-qt6-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n libpoppler-qt6-dev libqpdf-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core
   poppler-utils xvfb xauth imagemagick

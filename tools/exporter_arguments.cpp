@@ -14,13 +14,15 @@
 
 namespace {
 
-const char* const kUsage = "Użycie: zgloszenia-pdf FORMULARZ KONTO PLIK.pdf [--pages LISTA] [--resolution DPI]\n"
+const char* const kUsage = "Użycie: zgloszenia-pdf FORMULARZ KONTO PLIK.pdf [--pages LISTA] [--resolution DPI]"
+                           " [--with-form]\n"
                            "  FORMULARZ     NIP-1, NIP-2, NIP-3, NIP-B, VAT-R, VAT-Z lub VAT-21\n"
                            "  KONTO         numer konta, pod którym zapisano formularz\n"
                            "  PLIK.pdf      plik wynikowy: jedna strona na każdy drukowany arkusz\n"
                            "  --pages       numery pól stron okna wydruku (1-6) rozdzielone przecinkami;\n"
                            "                domyślnie wszystkie dostępne strony\n"
                            "  --resolution  rozdzielczość w punktach na cal, 72-9600 (domyślnie 1200)\n"
+                           "  --with-form   cały formularz: dane na drukach z folderu druki, w dokładnej skali\n"
                            "Program działa w bieżącym katalogu z danymi.\n";
 
 Failure usage(const std::string& message) { return {UsageError, message + "\n" + kUsage}; }
@@ -64,6 +66,10 @@ std::variant<ExporterOptions, Failure> parseArguments(int argc, const char* cons
     std::vector<std::string_view> positional;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
+        if (arg == "--with-form") {
+            options.withForm = true;
+            continue;
+        }
         if (arg != "--pages" && arg != "--resolution") {
             if (arg.starts_with("--"))
                 return usage("Nieznana opcja: " + std::string(arg));

@@ -23,6 +23,7 @@ struct ExporterOptions {
     std::string output;
     std::optional<BoxTicks> pages;
     int resolution = kDefaultResolution;
+    bool withForm = false; // the complete form: the blanks under the data, at the exact scale
 };
 
 struct Failure {

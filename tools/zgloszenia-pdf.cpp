@@ -1,12 +1,16 @@
-// zgloszenia-pdf FORM ACCOUNT OUTPUT.pdf [--pages LIST] [--resolution DPI]
+// zgloszenia-pdf FORM ACCOUNT OUTPUT.pdf [--pages LIST] [--resolution DPI] [--with-form]
 // Prints a stored form of the data directory (the working directory) into
 // a PDF file, one page per printed sheet, as the print dialog would print
-// it with every prompt answered OK. Needs no display. The output is written
-// whole or not at all, and never over one of the data files.
+// it with every prompt answered OK; with --with-form as it prints on plain
+// paper, each page's blank form from the druki folder under the data.
+// Needs no display. The output is written whole or not at all, and never
+// over one of the data files.
 #include "exporter_arguments.h"
 
 #include "common/account.h"
 #include "common/io_error.h"
+#include "print/blank_form_set.h"
+#include "print/blank_underlay.h"
 #include "print/page_layouts.h"
 #include "print/pdf_output.h"
 #include "print/print_job.h"
@@ -36,6 +40,29 @@ int fail(const Failure& failure)
 {
     std::cerr << failure.message << (failure.message.ends_with('\n') ? "" : "\n");
     return failure.code;
+}
+
+// What the blanks have to say goes to the standard error; nobody is asked.
+class ErrorStreamMessages : public Messenger {
+public:
+    void inform(const std::string& text) override { std::cerr << text << "\n"; }
+    bool confirm(const std::string& text, const std::string&) override
+    {
+        inform(text);
+        return true;
+    }
+};
+
+void tellPagesWithoutBlank(BlankFormSet& blanks, FormKind kind, ConstBytes record, const BoxTicks& ticked)
+{
+    std::vector<std::string> labels;
+    for (const JobPage& page : pagesToPrint(kind, record, ticked))
+        labels.emplace_back(printedPage(page.page).label);
+    std::string list;
+    for (const std::string& label : blanks.pagesWithoutBlank(labels))
+        list += (list.empty() ? "" : ", ") + label;
+    if (!list.empty())
+        std::cerr << "Brak druku formularza dla stron: " << list << ". Drukują się same dane.\n";
 }
 
 int exportPdf(const ExporterOptions& options, int argc, char* argv[])
@@ -69,6 +96,14 @@ int exportPdf(const ExporterOptions& options, int argc, char* argv[])
     QPrinter printer(QPrinter::HighResolution);
     setUpPdfPrinter(printer, QFile::decodeName(QByteArray::fromStdString(output->temporaryName())), options.resolution);
     QtPrinterDevice device(printer);
+    ErrorStreamMessages toStandardError;
+    BlankFormSet blanks(toStandardError);
+    BlankUnderlay underlay(blanks, true);
+    const PrintOptions printOptions{options.withForm, options.withForm};
+    if (options.withForm) {
+        tellPagesWithoutBlank(blanks, options.kind, *record, std::get<BoxTicks>(ticked));
+        device.setBlanks(&underlay);
+    }
     CollectingMessenger everyPromptOk(true);
     bool painted = false;
     const PageRenderer render = [&painted](PageId page, PageWriter& writer, ConstBytes stored, int sheet) {
@@ -76,7 +111,8 @@ int exportPdf(const ExporterOptions& options, int argc, char* argv[])
         renderPage(page, writer, stored, sheet);
     };
     try {
-        runPrintJob(options.kind, *record, std::get<BoxTicks>(ticked), {device, everyPromptOk, render});
+        runPrintJob(options.kind, *record, std::get<BoxTicks>(ticked),
+                    {device, everyPromptOk, render, nullptr, printOptions});
     } catch (const IoError& e) {
         return fail({InputOutputError, std::string("Błąd we/wy plików marginesów i odstępów: ") + e.what()});
     } catch (const PrinterError& e) {
@@ -85,10 +121,14 @@ int exportPdf(const ExporterOptions& options, int argc, char* argv[])
     try {
         if (!device.finish())
             throw IoError(IoError::DeviceFailure, options.output);
-        if (painted)
+        if (painted) {
+            underlay.layUnderPdf(output->temporaryName());
             output->commit();
+        }
     } catch (const IoError& e) {
         return fail({InputOutputError, std::string("Nie można zapisać pliku PDF: ") + e.what()});
+    } catch (const PrinterError& e) {
+        return fail({InputOutputError, e.what()});
     }
     return Success;
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include "common/program_settings.h"
+
 #include <QString>
 
 #include <functional>
@@ -25,10 +27,6 @@ bool holdsDataFiles(const QString& dir);
 // Nullopt when the operator cancelled: nothing is created anywhere then.
 std::optional<QString> dataDirectoryWithoutArgument(const QString& current, QSettings& settings,
                                                     const DirectoryQuestion& ask);
-
-// The organisation and application of the program's settings
-// (~/.config/zgloszenia/zgloszenia.conf): QSettings(kSettingsName, kSettingsName).
-inline constexpr const char* kSettingsName = "zgloszenia";
 
 // The directory chosen before; empty when none was.
 QString rememberedDataDirectory(QSettings& settings);

@@ -12,6 +12,8 @@ public:
     virtual void inform(const std::string& text) = 0;
     // A box with OK and Cancel; true for OK.
     virtual bool confirm(const std::string& text, const std::string& caption) = 0;
+    // A question with the buttons "Tak" and "Nie"; true for "Tak".
+    virtual bool question(const std::string& text, const std::string& caption) { return confirm(text, caption); }
     // The standard error box for an input/output error the command did not handle.
     virtual void error(const std::string& text) { inform(text); }
 };

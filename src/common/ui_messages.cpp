@@ -1,5 +1,6 @@
 #include "common/ui_messages.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -20,6 +21,11 @@ int showBox(QMessageBox::Icon icon, const QString& caption, const std::string& t
             QMessageBox::StandardButtons buttons)
 {
     QMessageBox box(icon, caption, QString::fromStdString(text), buttons, QApplication::activeWindow());
+    // In Polish whether or not Qt's translation is there.
+    if (QAbstractButton* yes = box.button(QMessageBox::Yes))
+        yes->setText("&Tak");
+    if (QAbstractButton* no = box.button(QMessageBox::No))
+        no->setText("&Nie");
     QFont titleFont = box.font();
     titleFont.setBold(true);
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
@@ -40,6 +46,12 @@ bool UiMessages::confirm(const std::string& text, const std::string& caption)
     // The page prompts carry the exclamation icon.
     return showBox(QMessageBox::Warning, QString::fromStdString(caption), text,
                    QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
+bool UiMessages::question(const std::string& text, const std::string& caption)
+{
+    return showBox(QMessageBox::Question, QString::fromStdString(caption), text,
+                   QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 void UiMessages::error(const std::string& text)

@@ -7,6 +7,7 @@ class UiMessages : public Messenger {
 public:
     void inform(const std::string& text) override;
     bool confirm(const std::string& text, const std::string& caption) override;
+    bool question(const std::string& text, const std::string& caption) override;
     void error(const std::string& text) override;
 
     // The messenger in force: the real boxes unless a test installed another.

@@ -82,6 +82,28 @@ std::string trimmed(const std::string& s)
     return s.substr(first, s.find_last_not_of(' ') - first + 1);
 }
 
+// A VAT number as its box shows it: the country code, the first ten digits
+// grouped as a NIP, and the digits of a longer foreign number after them.
+std::string vatNumberText(const std::string& stored, int formType)
+{
+    constexpr std::size_t kGroupedDigits = 10;
+    const bool hasCode = stored.front() >= 'A' && stored.front() <= 'Z';
+    const std::size_t grouped = std::min(stored.size(), (hasCode ? 2 : 0) + kGroupedDigits);
+    return NipTextWithPrefix(stored.substr(0, grouped), formType) + stored.substr(grouped);
+}
+
+// A stored line as a memo line: a line break inside it (a damaged record)
+// shows as a blank, so that the line stays one line.
+QString memoLine(const std::string& stored)
+{
+    QString line = fromRecordText(stored);
+    line.replace(QChar('\n'), QChar(' ')).replace(QChar('\r'), QChar(' '));
+    return line;
+}
+
+// An option index byte: 255 when no option is chosen.
+constexpr std::uint8_t kNoIndex = 255;
+
 constexpr std::uint8_t kTicked = 1;
 constexpr std::uint8_t kCleared = 2;
 constexpr std::uint8_t kNotStated = 0;
@@ -119,7 +141,7 @@ void load(const Binding& b, ConstBytes rec)
         break;
     case Conv::EuVat:
         if (const std::string s = getStr(rec, f); !s.empty())
-            setTextOf(c, NipTextWithPrefix(s, b.formType));
+            setTextOf(c, vatNumberText(s, b.formType));
         break;
     case Conv::Date:
         setTextOf(c, DateText(getDate(rec, f)));
@@ -134,6 +156,7 @@ void load(const Binding& b, ConstBytes rec)
         setIndexOf(c, getU8(rec, f) - 1);
         break;
     case Conv::Index:
+    case Conv::Code:
         setIndexOf(c, getU8(rec, f));
         break;
     case Conv::ButtonFlag:
@@ -164,14 +187,16 @@ void load(const Binding& b, ConstBytes rec)
         QStringList lines;
         for (std::uint32_t k = 0; k < f.count; ++k)
             if (const std::string line = getStr(rec, f.item(k)); b.conv == Conv::MemoLines || !line.empty())
-                lines << fromRecordText(line);
+                lines << memoLine(line);
         qobject_cast<Memo*>(c)->setLines(lines);
         break;
     }
-    case Conv::ComboChoice:
-        if (const int item = getU8(rec, f); item > 0)
-            qobject_cast<QComboBox*>(c)->setCurrentIndex(item - 1);
+    case Conv::ComboChoice: {
+        auto* combo = qobject_cast<QComboBox*>(c);
+        if (const int item = getU8(rec, f); item > 0 && item <= combo->count())
+            combo->setCurrentIndex(item - 1);
         break;
+    }
     case Conv::Year:
         if (const std::int32_t year = getI32(rec, f); year > 0)
             setTextOf(c, std::to_string(year));
@@ -198,8 +223,10 @@ void save(const Binding& b, Bytes rec)
         setStr(rec, f, trimmed(textOf(c)));
         break;
     case Conv::Postcode: {
-        const std::string code = trimmed(textOf(c));
-        setStr(rec, f, code == "-" ? std::string() : code);
+        // Blanks before the code stay: each character reads back into the
+        // position it came from.
+        const std::string code = textOf(c);
+        setStr(rec, f, trimmed(code) == "-" ? std::string() : code.substr(0, code.find_last_not_of(' ') + 1));
         break;
     }
     case Conv::Nip:
@@ -222,6 +249,9 @@ void save(const Binding& b, Bytes rec)
         setU8(rec, f, static_cast<std::uint8_t>(indexOf(c) + 1));
         break;
     case Conv::Index:
+        setU8(rec, f, indexOf(c) < 0 ? kNoIndex : static_cast<std::uint8_t>(indexOf(c)));
+        break;
+    case Conv::Code:
         setU8(rec, f, static_cast<std::uint8_t>(std::max(indexOf(c), 0)));
         break;
     case Conv::ButtonFlag:
@@ -297,6 +327,7 @@ bool controlFitsConversion(const Binding& b)
         return isOneOf<QDateEdit>(b.control);
     case Conv::Choice:
     case Conv::Index:
+    case Conv::Code:
     case Conv::ButtonFlag:
         return isOneOf<RadioGroup, QButtonGroup>(b.control);
     case Conv::Flag:
@@ -321,7 +352,7 @@ BindingTable& operator+=(BindingTable& table, const BindingTable& more)
 void LoadBindings(const BindingTable& table, ConstBytes record)
 {
     for (const Binding& b : table)
-        if (controlFitsConversion(b) && b.isApplied())
+        if (controlFitsConversion(b) && b.isLoaded())
             load(b, record);
 }
 

@@ -13,12 +13,13 @@ enum class Conv {
     TextOrDefault, // as Text, but an empty field leaves the control's default
     TrimmedText,   // blanks at both ends dropped on saving
     Nip,           // digits only, at most 10; shown grouped for `formType`
-    EuVat,         // VAT-EU number: country code and digits; shown grouped with the code
-    Postcode,      // trimmed; a lone "-" (a blank "99-999") is stored empty
+    EuVat,         // VAT-EU number: country code and digits; shown with the code, the first ten digits grouped
+    Postcode,      // trailing blanks dropped; a lone "-" (a blank "99-999") is stored empty
     Date,          // "dd-mm-yyyy" text; an invalid or blank date stored as zero
     PickerDate,    // date picker; shown only when the stored date is valid
     Choice,        // option index + 1, 0 for none
-    Index,         // option index itself
+    Index,         // option index itself, 255 for none; a byte of no option loads as none
+    Code,          // the option's own number (a group's index, a button's id), 0 for none
     Flag,          // 1 ticked, 0 not; only 1 loads as ticked
     ButtonFlag,    // button group of ids 0 (no) and 1 (yes); any non-zero loads as yes
     TriState,      // 1 ticked, 2 cleared, 0 greyed; other bytes leave the box
@@ -26,7 +27,8 @@ enum class Conv {
     Count,         // up-down number; a blank or negative text stores 0
     MemoLines,     // memo lines into a repeated string field, one line per item
     MemoFilledLines, // as MemoLines, but loading shows only the lines that hold text
-    ComboChoice,   // the item of a drop-down's trimmed text, index + 1 (0: no item); a stored 0 leaves the box
+    ComboChoice,   // the item of a drop-down's trimmed text, index + 1 (0: no item); a stored 0, or a byte
+                   // of no item, leaves the box
     Year,          // a year edit into an i32; a stored year below 1 leaves the edit; a text that is no number stores 0
     CheckList,     // a check list into a repeated flag field, one flag per option
 };
@@ -49,8 +51,12 @@ struct Binding {
     // set them already.
     std::function<bool()> applies = {};
     Otherwise otherwise = Otherwise::Keep;
+    // When set, loading asks this instead of `applies`: a value the form
+    // shows in every state but stores only in some.
+    std::function<bool()> loads = {};
 
     bool isApplied() const { return !applies || applies(); }
+    bool isLoaded() const { return loads ? loads() : isApplied(); }
 };
 
 using BindingTable = std::vector<Binding>;

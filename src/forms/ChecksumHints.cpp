@@ -21,7 +21,7 @@ enum class NumberKind {
     Pesel,
     Regon,
     RegonOrPesel, // by the digit count
-    IdByMask,     // the mask the form's kind of taxpayer sets: nine positions a REGON, more a PESEL
+    IdByMask,     // the mask the form's kind of taxpayer sets: eleven positions a PESEL, else a REGON
     BankAccount,
 };
 
@@ -161,7 +161,7 @@ private:
             return CheckRegonOrPesel(text);
         }
         case NumberKind::IdByMask:
-            if (edit_->maxLength() <= kShortRegonDigits)
+            if (edit_->maxLength() != kPeselDigits)
                 return CheckRegon(text);
             return CheckPesel(text, birthDate());
         case NumberKind::BankAccount:

@@ -12,6 +12,7 @@
 #include "common/ui_messages.h"
 #include "forms/ChecksumHints.h"
 #include "forms/FormControls.h"
+#include "forms/Memo.h"
 #include "ledger/ledger_access.h"
 #include "print/Tf_wydr.h"
 #include "records/nip_record.h"
@@ -52,10 +53,21 @@ QStringList taxOfficeNames()
     return names;
 }
 
+// A memo takes no more lines, and no longer lines, than its field keeps.
+void limitTypingToLines(Memo* memo, const Field& lines)
+{
+    const int stored = storedLength(lines.item(0));
+    if (memo->lineLength() == 0 || memo->lineLength() > stored)
+        memo->setLineLength(stored);
+    memo->setMaxLines(static_cast<int>(lines.count));
+}
+
 // A box never takes more typed text than its field stores: what would be cut
 // on saving is not typed at all. A shorter limit of the form's own stays.
 void limitTypingToField(const Binding& b)
 {
+    if (auto* memo = qobject_cast<Memo*>(b.control))
+        limitTypingToLines(memo, b.field);
     if (b.conv != Conv::Text && b.conv != Conv::TextOrDefault && b.conv != Conv::TrimmedText)
         return;
     QLineEdit* edit = qobject_cast<QLineEdit*>(b.control);

@@ -22,7 +22,6 @@
 
 namespace {
 constexpr const char* kBlankDateEditText = "__-__-____";
-constexpr const char* kRegonMask = "99999999999999;1;_";
 constexpr std::size_t kShortRegonDigits = 9;
 
 // The limit on typing. QLineEdit::setMaxLength would also cut the text the
@@ -91,7 +90,10 @@ QComboBox* newCombo(QWidget* parent, const char* name, int maxLength, const QStr
 {
     auto* c = new QComboBox(parent);
     c->setObjectName(name);
-    c->setEditable(true);
+    // Editable through a line edit of its own: setEditable() would also build
+    // the drop-down list's window at once, which the box builds when first
+    // opened anyway. An editor holds dozens of these boxes.
+    c->setLineEdit(new QLineEdit(c));
     c->setInsertPolicy(QComboBox::NoInsert);
     c->addItems(items);
     c->setEditText(text);
@@ -114,6 +116,17 @@ MaskedEdit* newRegonField(QWidget* parent, const char* name)
     MaskedEdit* m = newMasked(parent, name, kRegonMask);
     m->setShortestLength(kShortRegonDigits);
     return m;
+}
+
+MaskedEdit* newVatNumberField(QWidget* parent, const char* name)
+{
+    return newMasked(parent, name, ">AA##############;1;_");
+}
+
+void setRegonMask(MaskedEdit* edit)
+{
+    edit->setEditMask(kRegonMask);
+    edit->setShortestLength(kShortRegonDigits);
 }
 
 MaskedEdit* newDateField(QWidget* parent, const char* name)

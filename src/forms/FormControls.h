@@ -44,6 +44,15 @@ MaskedEdit* newMasked(QWidget* parent, const char* name, const char* mask);
 // local unit. Until a tenth digit is typed it shows and reads back nine
 // positions, so a nine-digit REGON is stored as nine characters.
 MaskedEdit* newRegonField(QWidget* parent, const char* name);
+// A VAT number box: an EU country code, the NIP grouped 3-3-2-2 and room for
+// the digits after the tenth of a longer foreign number, so that every
+// character the record keeps shows.
+MaskedEdit* newVatNumberField(QWidget* parent, const char* name);
+// Makes a box that takes another number by turns a REGON box as above,
+// keeping its text as far as the REGON's positions take it.
+void setRegonMask(MaskedEdit* edit);
+// The mask of a REGON box.
+inline constexpr const char* kRegonMask = "99999999999999;1;_";
 // A day-month-year field ("__-__-____") refusing, on leaving it, a text that
 // is no date ("Niepoprawna data").
 MaskedEdit* newDateField(QWidget* parent, const char* name);

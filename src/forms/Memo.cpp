@@ -16,6 +16,8 @@ Memo::Memo(QWidget* parent) : QPlainTextEdit(parent)
 
 void Memo::setLineLength(int characters) { lineLength_ = characters; }
 
+void Memo::setMaxLines(int lines) { maxLines_ = lines; }
+
 QStringList Memo::lines() const
 {
     const QString text = toPlainText();
@@ -65,13 +67,47 @@ void Memo::noteChange(int position, int removed, int added)
 
 void Memo::limitChangedLines()
 {
-    if (lineLength_ <= 0 || changedFrom_ > changedTo_)
+    if (changedFrom_ > changedTo_)
+        return;
+    // A change of the whole text is reported with the end of the last line
+    // counted in.
+    changedTo_ = std::min(changedTo_, document()->characterCount() - 1);
+    QTextCursor cut(document());
+    cut.joinPreviousEditBlock();
+    dropAddedLines(cut);
+    shortenChangedLines(cut);
+    cut.endEditBlock();
+}
+
+void Memo::dropAddedLines(QTextCursor& cut)
+{
+    QTextDocument* doc = document();
+    const int excess = doc->blockCount() - maxLines_;
+    if (maxLines_ <= 0 || excess <= 0)
+        return;
+    // The line breaks the edit inserted, the last ones first, each with what
+    // the edit inserted after it: a paste keeps its first lines.
+    int dropFrom = changedTo_;
+    for (int at = changedTo_ - 1, found = 0; at >= changedFrom_ && found < excess; --at)
+        if (doc->characterAt(at) == QChar::ParagraphSeparator) {
+            dropFrom = at;
+            ++found;
+        }
+    if (dropFrom == changedTo_)
+        return;
+    cut.setPosition(dropFrom);
+    cut.setPosition(changedTo_, QTextCursor::KeepAnchor);
+    cut.removeSelectedText();
+    changedTo_ = dropFrom;
+}
+
+void Memo::shortenChangedLines(QTextCursor& cut)
+{
+    if (lineLength_ <= 0)
         return;
     QTextDocument* doc = document();
-    QTextCursor cut(doc);
-    cut.joinPreviousEditBlock();
     // From the last line back, so that cutting does not move the lines still to do.
-    for (QTextBlock line = doc->findBlock(std::min(changedTo_, doc->characterCount() - 1));
+    for (QTextBlock line = doc->findBlock(changedTo_);
          line.isValid() && line.position() + line.length() > changedFrom_; line = line.previous()) {
         const int excess = line.length() - 1 - lineLength_;
         const int insertedFrom = std::max(changedFrom_, line.position());
@@ -83,5 +119,4 @@ void Memo::limitChangedLines()
         cut.setPosition(insertedTo, QTextCursor::KeepAnchor);
         cut.removeSelectedText();
     }
-    cut.endEditBlock();
 }

@@ -2,10 +2,13 @@
 #include <QPlainTextEdit>
 #include <QStringList>
 
-// A text box of several lines with a limit on the length of each line the
-// operator types or pastes (0 = no limit). Text the program sets is shown
-// whole, and a line longer than the limit can be shortened but not
-// lengthened. Lines are the operator's own line breaks: nothing is wrapped.
+class QTextCursor;
+
+// A text box of several lines with limits on the length of each line and on
+// the number of lines the operator types or pastes (0 = no limit); a paste
+// is cut to fit. Text the program sets is shown whole, and a line or a
+// text longer than its limit can be shortened but not lengthened. Lines
+// are the operator's own line breaks: nothing is wrapped.
 class Memo : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -13,6 +16,7 @@ public:
 
     void setLineLength(int characters);
     int lineLength() const { return lineLength_; }
+    void setMaxLines(int lines);
 
     QStringList lines() const;
     void setLines(const QStringList& lines);
@@ -29,8 +33,11 @@ private:
     void operatorEdit(Edit&& edit);
     void noteChange(int position, int removed, int added);
     void limitChangedLines();
+    void dropAddedLines(QTextCursor& cut);
+    void shortenChangedLines(QTextCursor& cut);
 
     int lineLength_ = 0;
+    int maxLines_ = 0;
     int editDepth_ = 0;
     // The part of the text the operator's edit inserted, or from > to.
     int changedFrom_ = 0;

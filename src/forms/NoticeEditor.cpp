@@ -29,7 +29,7 @@ NoticeEditor::NoticeEditor(QWidget* parent, Form form, const char* pagesName, co
     identification_ = addPage("A-B.2");
     QWidget* page = identification_;
     auto* top = new QGridLayout;
-    m_nip = newMasked(page, "m_nip", ">AA#############;1;_");
+    m_nip = newVatNumberField(page, "m_nip");
     c_urzsk = newCombo(page, "c_urzsk", storedLength(notice_head::tax_office));
     placeBelowCaption(top, 0, 0, newCaption(page, "&NIP", m_nip), m_nip);
     placeBelowCaption(top, 2, 0, newCaption(page, "&Urząd Skarbowy do którego kierowane jest zawiadomienie", c_urzsk),

@@ -63,7 +63,7 @@ BindingTable PersonalDataGroup::personalDataBindings() const
         {z_immatki, mother_name, Conv::Text},
         {m_dur, birth_date, Conv::Date},
         {z_mur, birth_place, Conv::Text},
-        {r_plec, sex, Conv::Index},
+        {r_plec, sex, Conv::Code},
         {z_nazw_rod, family_name, Conv::Text},
         {c_rodz_dok_t, id_doc_kind, Conv::TextOrDefault},
         {z_nrdok_t, id_doc_no, Conv::Text},

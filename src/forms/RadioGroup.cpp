@@ -31,7 +31,8 @@ void RadioGroup::setItemIndex(int index)
 {
     const int before = itemIndex();
     checkButtonId(group_, index);
-    if (index < 0 && before >= 0)
+    // An index of no option (a damaged record's byte) leaves none chosen, as -1 does.
+    if (itemIndex() < 0 && before >= 0)
         emit itemIndexChanged(-1);
 }
 

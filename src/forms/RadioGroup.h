@@ -15,7 +15,7 @@ public:
     RadioGroup(const QString& caption, const QStringList& items, int columns, QWidget* parent);
 
     int itemIndex() const;
-    // -1 clears the choice.
+    // -1, or any index of no option, clears the choice.
     void setItemIndex(int index);
     QRadioButton* button(int index) const { return buttons_.at(static_cast<std::size_t>(index)); }
     int count() const { return static_cast<int>(buttons_.size()); }

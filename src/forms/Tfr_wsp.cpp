@@ -116,9 +116,26 @@ BindingTable Tfr_wsp::bindings(const Field& entry) const
     return table;
 }
 
-bool Tfr_wsp::inUse() const { return r_pow_zl->itemIndex() >= 0 && !z_naz_pel->text().isEmpty(); }
+void Tfr_wsp::finishLoading(ConstBytes record, const Field& entry)
+{
+    keptReason_ = 0;
+    if (!partnerInUse(record, entry))
+        LoadBindings(bindings(kLoneEntry), defaults_);
+    else if (r_pow_zl->itemIndex() < 0)
+        keptReason_ = getU8(record, entry / partner_entry::reason);
+}
 
-void Tfr_wsp::restoreDefaults() { LoadBindings(bindings(kLoneEntry), defaults_); }
+bool Tfr_wsp::inUse() const
+{
+    return (r_pow_zl->itemIndex() >= 0 || keptReason_ != 0) && !z_naz_pel->text().isEmpty();
+}
+
+void Tfr_wsp::save(Bytes record, const Field& entry) const
+{
+    SaveBindings(bindings(entry), record);
+    if (r_pow_zl->itemIndex() < 0 && keptReason_ != 0)
+        setU8(record, entry / partner_entry::reason, keptReason_);
+}
 
 void Tfr_wsp::r_rodz_podmClick()
 {
@@ -130,8 +147,3 @@ void Tfr_wsp::r_rodz_podmClick()
 }
 
 void Tfr_wsp::FrameEnter() { r_rodz_podmClick(); }
-
-bool partnerInUse(ConstBytes record, const Field& entry)
-{
-    return getU8(record, entry / partner_entry::reason) != 0 && !getStr(record, entry / partner_entry::name).empty();
-}

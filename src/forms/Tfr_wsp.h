@@ -1,6 +1,7 @@
 #pragma once
 #include "forms/Binding.h"
 #include "forms/EntryFrame.h"
+#include "records/partner_use.h"
 
 #include <cstdint>
 #include <vector>
@@ -39,10 +40,15 @@ public:
 
     // The frame bound to one partner entry of the record.
     BindingTable bindings(const Field& entry) const;
-    // A reason chosen and a name given: only then is the partner stored.
+    // Once the bindings have loaded `entry` of `record`: an entry out of use
+    // shows what a new frame shows instead; one in use whose reason byte is
+    // of no option shows no reason and keeps that byte until the operator
+    // chooses one.
+    void finishLoading(ConstBytes record, const Field& entry);
+    // A reason (chosen or kept) and a name: only then is the partner stored.
     bool inUse() const;
-    // Shows again what the frame showed when it was made.
-    void restoreDefaults();
+    // Stores the frame into its entry.
+    void save(Bytes record, const Field& entry) const;
 
     // The headings keep their numbering; the rest names a person's data for
     // "osoba fizyczna" and a company's for any other kind or none.
@@ -53,7 +59,5 @@ protected:
 
 private:
     std::vector<std::uint8_t> defaults_; // the new frame, saved as an entry
+    std::uint8_t keptReason_ = 0;        // a loaded reason byte of no option, or 0
 };
-
-// True when the record's partner entry is in use: a reason and a name.
-bool partnerInUse(ConstBytes record, const Field& entry);

@@ -65,16 +65,19 @@ bool Tfr_wyb_kr::inUse() const { return !c_kraj->currentText().isEmpty(); }
 BindingTable Tfr_wyb_kr::bindings(const Field& entry, const std::function<bool()>& resigning) const
 {
     namespace e = country_entry;
-    // A date belongs to a named country and to the purpose it stands for.
+    // A date belongs to a named country and is stored for the purpose it
+    // stands for; a named country shows all its dates, so that switching
+    // the purpose shows the stored ones.
     const auto datesOf = [this, resigning](bool resignation) -> std::function<bool()> {
         return [this, resigning, resignation] { return inUse() && resigning() == resignation; };
     };
+    const std::function<bool()> named = [this] { return inUse(); };
     return {
         {c_kraj, entry / e::country, Conv::Text},
-        {dt_pld, entry / e::planned_first_supply, Conv::PickerDate, 1, datesOf(false), Otherwise::Zero},
-        {dt_dost, entry / e::first_supply, Conv::PickerDate, 1, datesOf(true), Otherwise::Zero},
-        {dt_zgl, entry / e::choice_notified, Conv::PickerDate, 1, datesOf(true), Otherwise::Zero},
-        {dt_dost_po_rez, entry / e::planned_supply_after, Conv::PickerDate, 1, datesOf(true), Otherwise::Zero},
+        {dt_pld, entry / e::planned_first_supply, Conv::PickerDate, 1, datesOf(false), Otherwise::Zero, named},
+        {dt_dost, entry / e::first_supply, Conv::PickerDate, 1, datesOf(true), Otherwise::Zero, named},
+        {dt_zgl, entry / e::choice_notified, Conv::PickerDate, 1, datesOf(true), Otherwise::Zero, named},
+        {dt_dost_po_rez, entry / e::planned_supply_after, Conv::PickerDate, 1, datesOf(true), Otherwise::Zero, named},
     };
 }
 

@@ -26,9 +26,9 @@ public:
 
     // Only a row that names a country is kept in the record.
     bool inUse() const;
-    // The row bound to its country entry. A date is loaded and stored only
-    // for a named country and only while `resigning` says it belongs to the
-    // purpose; otherwise it is stored as zero.
+    // The row bound to its country entry. A date is loaded only for a named
+    // country, and stored only for a named country while `resigning` says
+    // it belongs to the purpose; otherwise it is stored as zero.
     BindingTable bindings(const Field& entry, const std::function<bool()>& resigning) const;
     void showDatesFor(bool resigning);
 

@@ -429,8 +429,7 @@ void Tpdlg_nip2::applyRules()
     // in use shows a new partner instead.
     if (form().loadsIn(mode()))
         for (int k = 1; k <= static_cast<int>(nip::kPartnerCount); ++k)
-            if (!partnerInUse(recordBuffer(form().recordKind), partnerEntry(k)))
-                partnerFrame(k)->restoreDefaults();
+            partnerFrame(k)->finishLoading(recordBuffer(form().recordKind), partnerEntry(k));
     g_brach->setVisible(r_prow_dok->itemIndex() == kInOffice);
     rb_usClick();
 }
@@ -442,7 +441,7 @@ void Tpdlg_nip2::storeExtras(Bytes record)
     clearField(record, nip::partners);
     for (int k = 1; k <= static_cast<int>(nip::kPartnerCount); ++k)
         if (const Tfr_wsp* partner = partnerFrame(k); partner->inUse())
-            SaveBindings(partner->bindings(partnerEntry(k)), record);
+            partner->save(record, partnerEntry(k));
 }
 
 void Tpdlg_nip2::rb_identClick() { g_zm_us->setVisible(!rb_ident->isChecked()); }

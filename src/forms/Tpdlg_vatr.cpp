@@ -38,7 +38,8 @@ constexpr int kQuarters = 4;
 constexpr int kLastYear = 2100; // the year up-downs go no further
 constexpr const char* kMonthOrQuarter = " - nie jest poprawnym numerem miesiąca lub kwartału";
 
-// The captions and the identification mask of B.1 for each kind of taxpayer.
+// The captions and the identification mask of B.1 for each kind of taxpayer:
+// a REGON of nine or fourteen digits, or an eleven-digit PESEL.
 struct KindCaptions {
     const char* name;
     const char* name2;
@@ -48,7 +49,7 @@ struct KindCaptions {
     const char* address;
 };
 const KindCaptions kEntity = {"N&azwa pełna", "Nazwa skróc&ona", "R&EGON",
-                              "Da&ta rozpoczęcia działalności (dzień-miesiąc-rok)", "999999999;1;_",
+                              "Da&ta rozpoczęcia działalności (dzień-miesiąc-rok)", kRegonMask,
                               "B.2. ADRES SIEDZIBY"};
 const KindCaptions kPerson = {"N&azwisko, pierwsze imię, drugie imię", "Imię &ojca, imię matki", "P&ESEL",
                               "Da&ta urodzenia (dzień-miesiąc-rok)", "99999999999;1;_", "B.2. ADRES ZAMIESZKANIA"};
@@ -178,7 +179,7 @@ void Tpdlg_vatr::buildIdentificationPage()
     QWidget* page = addPage("A-B.1");
     auto* top = new QGridLayout;
     top->setVerticalSpacing(1);
-    m_nip = newMasked(page, "m_nip", ">AA#############;1;_");
+    m_nip = newVatNumberField(page, "m_nip");
     r_przez_form = newRadioGroup(page, "r_przez_form", "Przeznaczenie formularza",
                                  {"Zgłoszenie identyfikacyjne", "Zgłoszenie aktualizacyjne"}, 2, 1);
     c_urzsk = newCombo(page, "c_urzsk", 60);
@@ -202,9 +203,7 @@ void Tpdlg_vatr::buildIdentificationPage()
 
     g_ident = newGroup(page, "g_ident", "B.1. DANE IDENTYFIKACYJNE");
     QWidget* g = g_ident;
-    // As wide as the longer mask, then the mask of the default kind.
-    m_pesel = newMasked(g, "m_pesel", kPerson.idMask);
-    m_pesel->setEditMask(kEntity.idMask);
+    m_pesel = newRegonField(g, "m_pesel");
     z_nazwisko = newEdit(g, "z_nazwisko", 60);
     z_imojca = newEdit(g, "z_imojca", 40);
     m_dur = newDateField(g, "m_dur");
@@ -434,16 +433,16 @@ BindingTable Tpdlg_vatr::bindControls() const
         {z_nipzagr, foreign_vat_no, Conv::Text},
         {ch_obow_pod, c1_items, Conv::CheckList},
         {dt_obow, c1_date, Conv::PickerDate},
-        {cashMethod_, cash_method, Conv::Index},
+        {cashMethod_, cash_method, Conv::Code},
         whileChosen({cb_dt2_m, cash_method_period, Conv::ComboChoice}, cashMethod_, kCashItemsWithPeriod),
         whileChosen({m_dt2_rok, cash_method_year, Conv::Year}, cashMethod_, kCashItemsWithPeriod),
-        {quarterly_, quarterly, Conv::Index},
+        {quarterly_, quarterly, Conv::Code},
         whileChosen({cb_dt3_m, quarterly_quarter, Conv::ComboChoice}, quarterly_, kQuarterlyItemsWithQuarter),
         whileChosen({m_dt3_rok, quarterly_year, Conv::Year}, quarterly_, kQuarterlyItemsWithQuarter),
-        {specialProc_, special_proc, Conv::Index},
+        {specialProc_, special_proc, Conv::Code},
         whileChosen({cb_dt4_m, special_proc_month, Conv::ComboChoice}, specialProc_, kSpecialItemsWithMonth),
         whileChosen({m_dt4_rok, special_proc_year, Conv::Year}, specialProc_, kSpecialItemsWithMonth),
-        {firstDecl_, first_decl_form, Conv::Index},
+        {firstDecl_, first_decl_form, Conv::Code},
         {cb_dt5_m, first_decl_period, Conv::ComboChoice},
         {m_dt5_rok, first_decl_year, Conv::Year},
         {ch_zalue, vat_r_ue_attached, Conv::Flag},
@@ -500,13 +499,20 @@ void Tpdlg_vatr::r_przez_formClick() { g_zm_us->setVisible(r_przez_form->itemInd
 
 void Tpdlg_vatr::r_rodzpodClick()
 {
-    const KindCaptions& kind = r_rodzpod->itemIndex() == 0 ? kEntity : kPerson;
+    // A kind of no option (a damaged record) is taken as the first: the
+    // REGON box shows a PESEL whole too.
+    const bool person = r_rodzpod->itemIndex() > 0;
+    const KindCaptions& kind = person ? kPerson : kEntity;
     e_nazwisko->setText(kind.name);
     e_imojca->setText(kind.name2);
     e_pesel->setText(kind.idNo);
     e_dur->setText(kind.date);
-    if (m_pesel->editMask() != kind.idMask)
-        m_pesel->setEditMask(kind.idMask);
+    if (m_pesel->editMask() != kind.idMask) {
+        if (person)
+            m_pesel->setEditMask(kind.idMask);
+        else
+            setRegonMask(m_pesel);
+    }
     Fr_adr_s->g_adr->setTitle(kind.address);
 }
 

@@ -1,6 +1,7 @@
 #include "forms/Tpdlg_vatz.h"
 
 #include "common/MaskedEdit.h"
+#include "common/clock.h"
 #include "forms/DatePicker.h"
 #include "forms/FormControls.h"
 #include "forms/PeriodBox.h"
@@ -20,7 +21,7 @@
 
 namespace {
 
-// The years the up-down offers; it starts at the first.
+// The years the up-down offers.
 constexpr int kFirstYear = 1990;
 constexpr int kLastYear = 2100;
 constexpr int kPeriods = 12;
@@ -96,11 +97,21 @@ BindingTable Tpdlg_vatz::bindControls() const
     return bindings;
 }
 
+void Tpdlg_vatz::setDefaults()
+{
+    NoticeEditor::setDefaults();
+    if (mode() == NewRecord)
+        ud_dt_ost_rok->setPosition(today().year);
+}
+
 void Tpdlg_vatz::applyRules()
 {
     NoticeEditor::applyRules();
-    // A year before the up-down's first is no year of a last declaration:
-    // the up-down stays at its default.
-    if (form().loadsIn(mode()) && getI32(recordBuffer(form().recordKind), vatz::last_decl_year) < kFirstYear)
+    // A year before the up-down's first, stored so or shown so (the edit
+    // keeps four digits of a longer number), is no year of a last
+    // declaration: the up-down shows its first.
+    if (form().loadsIn(mode()) &&
+        (getI32(recordBuffer(form().recordKind), vatz::last_decl_year) < kFirstYear ||
+         m_dt_ost_rok->text().trimmed().toInt() < kFirstYear))
         ud_dt_ost_rok->setPosition(kFirstYear);
 }

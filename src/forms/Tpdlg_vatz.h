@@ -29,6 +29,7 @@ public:
     UpDown* ud_dt_ost_rok;
 
 protected:
+    void setDefaults() override;
     void applyRules() override;
 
 private:

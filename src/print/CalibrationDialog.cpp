@@ -4,6 +4,7 @@
 #include "common/guarded_command.h"
 #include "common/ui_messages.h"
 #include "common/FocusMoves.h"
+#include "common/io_error.h"
 #include "common/modal_runner.h"
 #include "print/CalibrationGrid.h"
 #include "print/PreviewDialog.h"
@@ -142,7 +143,17 @@ QGroupBox* CalibrationDialog::makeGroup(int index, const GroupSetup& setup)
     grid->setFixedWidth(width);
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
+    auto* damaged = new QLabel(QString("Plik %1 jest uszkodzony: widać wiersze, które dało się odczytać, pozostałe "
+                                       "to zera. Przycisk OK zapisze plik od nowa.")
+                                   .arg(QString::fromStdString(setup.file->fileName())),
+                               box);
+    damaged->setObjectName("e_uszk_" + suffix);
+    damaged->setWordWrap(true);
+    damaged->setMaximumWidth(width);
+    damaged->hide();
+
     auto* layout = new QVBoxLayout(box);
+    layout->addWidget(damaged);
     if (margins) {
         auto* heading = new QLabel("Marginesy:", box);
         heading->setObjectName("e_marg_" + suffix);
@@ -171,7 +182,7 @@ QGroupBox* CalibrationDialog::makeGroup(int index, const GroupSetup& setup)
     auto* leaving = new FocusScope(grid);
     leaving->onEnter = [this, index] { lastGroup_ = index; };
     leaving->onLeave = [this, index](QWidget* next) { gridLeft(index, next); };
-    groups_.at(std::size_t(index)) = {setup.file, box, grid};
+    groups_.at(std::size_t(index)) = {setup.file, box, grid, damaged};
     return box;
 }
 
@@ -186,14 +197,21 @@ void CalibrationDialog::fill(int group, const std::vector<std::int32_t>& rowValu
 
 void CalibrationDialog::load(int group)
 {
-    const CalibrationFile& file = *groups_.at(std::size_t(group)).file;
+    const Group& g = groups_.at(std::size_t(group));
+    std::optional<IoError> damage;
     const bool loaded = runGuarded([&] {
-        fill(group, values_ == Values::Margins ? marginValues(file, calibration::loadMargins(file))
-                                               : spacingValues(file, calibration::loadSpacings(file)));
+        fill(group, values_ == Values::Margins ? marginValues(*g.file, calibration::loadMargins(*g.file, damage))
+                                               : spacingValues(*g.file, calibration::loadSpacings(*g.file, damage)));
     });
     // A file that cannot be read stays as it is: its group is not offered.
     if (!loaded)
         groupBox(group)->setEnabled(false);
+    // A damaged one would stop every print job of its forms: the operator
+    // sees what could be read and saves it whole.
+    if (damage) {
+        UiMessages::current().error(damage->what());
+        g.damaged->show();
+    }
 }
 
 void CalibrationDialog::copyFirstPage(int group, int valueColumn)
@@ -274,9 +292,12 @@ void CalibrationDialog::kl_okClick()
     for (int i = 0; i < kGroups; ++i) {
         if (!groupBox(i)->isEnabled())
             continue;
-        if (const std::optional<std::vector<std::int32_t>> values = gridValues(i))
-            allSaved = runGuarded([&] { save(i, *values); }) && allSaved;
-        else if (!invalid)
+        if (const std::optional<std::vector<std::int32_t>> values = gridValues(i)) {
+            const bool saved = runGuarded([&] { save(i, *values); });
+            if (saved)
+                groups_.at(std::size_t(i)).damaged->hide();
+            allSaved = saved && allSaved;
+        } else if (!invalid)
             invalid = grid(i);
     }
     if (invalid)
@@ -342,7 +363,8 @@ void CalibrationDialog::printTestSheet(const TestSheet& sheet)
         printOnChosenPrinter([&](QtPrinterDevice& device) {
             device.beginDocument("Wydruk próbny " + sheet.label());
             sheet.draw(device.painter());
-            device.endDocument();
+            if (!device.endDocument())
+                throw PrinterError("Drukarka nie zakończyła wydruku strony próbnej.");
             return true;
         });
     });

@@ -13,6 +13,7 @@
 class CalibrationGrid;
 class TestSheet;
 class QGroupBox;
+class QLabel;
 class QPushButton;
 
 // Edits the calibration files of one form family, three files side by
@@ -21,6 +22,9 @@ class QPushButton;
 // their spacings (one per pair of sections, with "Domyślne" loading the
 // installation's defaults). Every opening reads the files; "O&K" writes
 // every group whose grid holds integers only, and stays open on the others.
+// A file whose content is not all integers is told of and shows the rows
+// read before the fault, so that "O&K" writes it anew; one that cannot be
+// read at all keeps its group out.
 // "Wydruk próbny" prints, "Podgląd próbny" previews, a test sheet of the
 // page of the row the operator is on, at the values in the grids, saved or
 // not; the sheet never changes a file.
@@ -78,6 +82,7 @@ private:
         const calibration::CalibrationFile* file = nullptr;
         QGroupBox* box = nullptr;
         CalibrationGrid* grid = nullptr;
+        QLabel* damaged = nullptr; // shown while the file is damaged
     };
 
     QGroupBox* makeGroup(int index, const GroupSetup& setup);

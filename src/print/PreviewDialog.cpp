@@ -1,18 +1,26 @@
 #include "print/PreviewDialog.h"
 
-#include "print/blank_form_scan.h"
+#include "common/guarded_command.h"
+#include "common/ui_messages.h"
+#include "print/blank_form_set.h"
+#include "print/blank_forms.h"
 #include "print/preview_render.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLocale>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <QWheelEvent>
@@ -29,6 +37,29 @@ constexpr double kMinPixelsPerMm = 0.5;
 constexpr double kMaxPixelsPerMm = 24.0;
 constexpr double kMmPerInch = 25.4;
 constexpr int kWheelStep = 120; // one notch of a mouse wheel
+constexpr double kBlankStepMm = 0.5;      // an arrow key moves the blank form this far
+constexpr double kLargeBlankStepMm = 5.0; // with Shift
+constexpr double kBlankOffsetGrainMm = 0.1; // a dragged blank comes to rest on tenths
+
+// The arrow keys' directions for moving the blank form: right and down.
+struct ArrowStep {
+    int key;
+    int right;
+    int down;
+};
+constexpr ArrowStep kArrowSteps[] = {
+    {Qt::Key_Left, -1, 0}, {Qt::Key_Right, 1, 0}, {Qt::Key_Up, 0, -1}, {Qt::Key_Down, 0, 1}};
+
+double onGrain(double mm)
+{
+    const double bounded = std::clamp(mm, -kMaxBlankOffsetMm, kMaxBlankOffsetMm);
+    return std::round(bounded / kBlankOffsetGrainMm) * kBlankOffsetGrainMm;
+}
+
+QString millimetres(double mm)
+{
+    return QLocale(QLocale::Polish).toString(mm, 'f', 1) + " mm";
+}
 
 // The zoom combo's entries, by its index.
 const std::pair<const char*, PreviewDialog::Zoom> kZoomEntries[] = {
@@ -60,6 +91,12 @@ public:
         update();
     }
 
+    // Dragging with the left button: `dragStarts` says whether there is
+    // something to drag; `dragged` gets the distance from where the drag
+    // started, in screen pixels, and whether the button was released.
+    std::function<bool()> dragStarts;
+    std::function<void(QPointF moved, bool finished)> dragged;
+
 protected:
     void paintEvent(QPaintEvent*) override
     {
@@ -68,9 +105,55 @@ protected:
         if (page_)
             painter.drawImage(QPoint(kPageGap, kPageGap), *page_);
     }
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        if (event->button() != Qt::LeftButton || !dragStarts || !dragStarts()) {
+            QWidget::mousePressEvent(event);
+            return;
+        }
+        dragFrom_ = event->position();
+        dragging_ = true;
+        event->accept();
+    }
+    void mouseMoveEvent(QMouseEvent* event) override
+    {
+        if (!dragging_) {
+            QWidget::mouseMoveEvent(event);
+            return;
+        }
+        dragged(event->position() - dragFrom_, false);
+        event->accept();
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        if (!dragging_ || event->button() != Qt::LeftButton) {
+            QWidget::mouseReleaseEvent(event);
+            return;
+        }
+        dragging_ = false;
+        dragged(event->position() - dragFrom_, true);
+        event->accept();
+    }
 
 private:
     const QImage* page_ = nullptr;
+    QPointF dragFrom_;
+    bool dragging_ = false;
+};
+
+// The blank form's scale: Enter confirms what was typed and leaves the
+// dialog's default button ("Drukuj") alone.
+class BlankScaleBox : public QDoubleSpinBox {
+public:
+    using QDoubleSpinBox::QDoubleSpinBox;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        QDoubleSpinBox::keyPressEvent(event);
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+            event->accept();
+    }
 };
 
 // The scroll area with Ctrl+wheel for zoom.
@@ -129,7 +212,24 @@ PreviewDialog::PreviewDialog(PreviewSource source, QWidget* parent)
 
     chbox_tlo = new QCheckBox("&Formularz w tle", this);
     chbox_tlo->setObjectName("chbox_tlo");
-    chbox_tlo->setToolTip("Dane na tle skanu czystego formularza (katalog druki)");
+    chbox_tlo->setToolTip("Dane na tle czystego formularza (katalog druki)");
+    e_przesuniecie = new QLabel(this);
+    e_przesuniecie->setObjectName("e_przesuniecie");
+    e_przesuniecie->setToolTip("Strzałki przesuwają formularz pod danymi o 0,5 mm, z Shift o 5 mm;\n"
+                               "można go też przeciągnąć myszą");
+    ud_skala_formularza = new BlankScaleBox(this);
+    ud_skala_formularza->setObjectName("ud_skala_formularza");
+    ud_skala_formularza->setRange(100.0 * kMinBlankScale, 100.0 * kMaxBlankScale);
+    ud_skala_formularza->setDecimals(1);
+    ud_skala_formularza->setSingleStep(0.1);
+    ud_skala_formularza->setSuffix(" %");
+    ud_skala_formularza->setValue(100.0);
+    ud_skala_formularza->setKeyboardTracking(false); // a value typed in counts when confirmed
+    ud_skala_formularza->setToolTip("Skala formularza, np. 98 % dla skanu, który skaner pomniejszył");
+    auto* blankScaleCaption = new QLabel("Skala f&ormularza:", this);
+    blankScaleCaption->setBuddy(ud_skala_formularza);
+    kl_wyzeruj = button("&Wyzeruj", "kl_wyzeruj", "Formularz bez przesunięcia, w skali 100 %", this);
+    kl_wyzeruj->setAutoDefault(false);
 
     kl_drukuj = nullptr;
     if (source_.print) {
@@ -156,9 +256,16 @@ PreviewDialog::PreviewDialog(PreviewSource source, QWidget* parent)
     tools->addWidget(zoomCaption);
     tools->addWidget(cb_skala);
     tools->addWidget(e_skala);
-    tools->addSpacing(kPageGap);
-    tools->addWidget(chbox_tlo);
     tools->addStretch();
+    auto* blankTools = new QHBoxLayout;
+    blankTools->addWidget(chbox_tlo);
+    blankTools->addSpacing(kPageGap);
+    blankTools->addWidget(e_przesuniecie);
+    blankTools->addSpacing(kPageGap);
+    blankTools->addWidget(blankScaleCaption);
+    blankTools->addWidget(ud_skala_formularza);
+    blankTools->addWidget(kl_wyzeruj);
+    blankTools->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     if (kl_drukuj)
@@ -166,17 +273,49 @@ PreviewDialog::PreviewDialog(PreviewSource source, QWidget* parent)
     buttons->addWidget(kl_zamknij);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(tools);
+    layout->addLayout(blankTools);
     layout->addWidget(area_, 1);
     layout->addLayout(buttons);
 
-    // The scan is shown by default wherever the office keeps one.
-    bool anyScan = false;
+    const char* paper = source_.options.plainPaper ? "na czystym papierze" : "na drukach";
+    const char* scale = source_.options.exact() ? "dokładna skala" : "skala formularza";
+    setWindowTitle(QString("Podgląd wydruku – %1, %2").arg(paper, scale));
+
+    // The blank is shown by default wherever the office keeps one.
+    blanks_ = std::make_unique<BlankFormSet>(UiMessages::current());
+    bool anyBlank = false;
     for (const PreviewSheet& sheet : source_.sheets) {
-        scanPaths_.push_back(blankFormScanPath(sheet.label));
-        anyScan = anyScan || !scanPaths_.back().empty();
+        hasBlank_.push_back(findBlank(sheet.label).has_value());
+        anyBlank = anyBlank || hasBlank_.back();
     }
-    chbox_tlo->setChecked(anyScan);
-    chbox_tlo->setEnabled(anyScan);
+    chbox_tlo->setChecked(anyBlank);
+    chbox_tlo->setEnabled(anyBlank);
+    // The arrow keys move the blank from the page and the buttons; the
+    // zoom and the blank's scale keep theirs. Without a blank they scroll.
+    for (QWidget* w : std::initializer_list<QWidget*>{area_, kl_pierwsza, kl_poprzednia, kl_nastepna, kl_ostatnia,
+                                                      chbox_tlo, kl_wyzeruj, kl_drukuj, kl_zamknij})
+        if (w)
+            w->installEventFilter(this);
+    view_->dragStarts = [this] {
+        if (!blankShown())
+            return false;
+        dragStart_ = shownAlignment();
+        dragged_ = dragStart_;
+        return true;
+    };
+    view_->dragged = [this](QPointF moved, bool finished) {
+        BlankAlignment alignment = dragStart_;
+        alignment.offsetXMm = onGrain(alignment.offsetXMm + moved.x() / screenPixelsPerMm_);
+        alignment.offsetYMm = onGrain(alignment.offsetYMm + moved.y() / screenPixelsPerMm_);
+        if (finished) {
+            dragged_.reset();
+            setAlignment(alignment);
+        } else {
+            dragged_ = alignment;
+            cache_.clear();
+            updatePage();
+        }
+    };
 
     const auto shortcut = [this](const QKeySequence& keys, auto slot) {
         connect(new QShortcut(keys, this), &QShortcut::activated, this, slot);
@@ -202,6 +341,8 @@ PreviewDialog::PreviewDialog(PreviewSource source, QWidget* parent)
             setZoom(kZoomEntries[index].second);
     });
     connect(chbox_tlo, &QCheckBox::toggled, this, [this] { updatePage(); });
+    connect(ud_skala_formularza, &QDoubleSpinBox::valueChanged, this, &PreviewDialog::ud_skala_formularzaChange);
+    connect(kl_wyzeruj, &QPushButton::clicked, this, &PreviewDialog::kl_wyzerujClick);
     if (kl_drukuj)
         connect(kl_drukuj, &QPushButton::clicked, this, &PreviewDialog::kl_drukujClick);
     connect(kl_zamknij, &QPushButton::clicked, this, &QDialog::reject);
@@ -209,7 +350,8 @@ PreviewDialog::PreviewDialog(PreviewSource source, QWidget* parent)
     // Tab goes from the page through the toolbar to the buttons.
     QWidget* previous = area_;
     for (QWidget* next : std::initializer_list<QWidget*>{kl_pierwsza, kl_poprzednia, kl_nastepna, kl_ostatnia, cb_skala,
-                                                         chbox_tlo, kl_drukuj, kl_zamknij}) {
+                                                         chbox_tlo, ud_skala_formularza, kl_wyzeruj, kl_drukuj,
+                                                         kl_zamknij}) {
         if (next) {
             setTabOrder(previous, next);
             previous = next;
@@ -221,6 +363,8 @@ PreviewDialog::PreviewDialog(PreviewSource source, QWidget* parent)
     setZoom(Zoom::FitPage);
     showSheet(0);
 }
+
+PreviewDialog::~PreviewDialog() = default;
 
 void PreviewDialog::showSheet(std::size_t index)
 {
@@ -279,38 +423,140 @@ void PreviewDialog::updateZoom()
     updatePage();
 }
 
-bool PreviewDialog::scanUnderSheet() const
+const BlankFormPage* PreviewDialog::shownBlank()
 {
-    return chbox_tlo->isChecked() && current_ < scanPaths_.size() && !scanPaths_[current_].empty();
+    if (!chbox_tlo->isChecked() || current_ >= hasBlank_.size() || !hasBlank_[current_])
+        return nullptr;
+    return blanks_->page(source_.sheets[current_].label);
+}
+
+bool PreviewDialog::blankShown() { return shownBlank() != nullptr; }
+
+const BlankAlignment& PreviewDialog::shownAlignment()
+{
+    return dragged_ ? *dragged_ : blanks_->alignment(source_.sheets[current_].label);
+}
+
+void PreviewDialog::setAlignment(const BlankAlignment& alignment)
+{
+    runGuarded([&] { blanks_->setAlignment(source_.sheets[current_].label, alignment); });
+    cache_.clear();
+    updatePage();
+}
+
+bool PreviewDialog::arrowMovesBlank(const QKeyEvent& event)
+{
+    const Qt::KeyboardModifiers modifiers =
+        event.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if ((modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier) || !blankShown())
+        return false;
+    const double step = modifiers == Qt::ShiftModifier ? kLargeBlankStepMm : kBlankStepMm;
+    for (const ArrowStep& arrow : kArrowSteps) {
+        if (arrow.key == event.key()) {
+            moveBlank(arrow.right * step, arrow.down * step);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool PreviewDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && arrowMovesBlank(static_cast<const QKeyEvent&>(*event)))
+        return true;
+    return QDialog::eventFilter(watched, event);
+}
+
+void PreviewDialog::moveBlank(double rightMm, double downMm)
+{
+    if (!blankShown())
+        return;
+    BlankAlignment alignment = shownAlignment();
+    alignment.offsetXMm = onGrain(alignment.offsetXMm + rightMm);
+    alignment.offsetYMm = onGrain(alignment.offsetYMm + downMm);
+    setAlignment(alignment);
+}
+
+void PreviewDialog::ud_skala_formularzaChange(double percent)
+{
+    if (!blankShown())
+        return;
+    BlankAlignment alignment = shownAlignment();
+    alignment.scale = percent / 100.0;
+    setAlignment(alignment);
+}
+
+void PreviewDialog::kl_wyzerujClick()
+{
+    if (blankShown())
+        setAlignment({});
+}
+
+// The correction of the blank shown, and the controls that change it.
+void PreviewDialog::showAlignment()
+{
+    const bool shown = blankShown();
+    ud_skala_formularza->setEnabled(shown);
+    kl_wyzeruj->setEnabled(shown);
+    view_->setCursor(shown ? Qt::OpenHandCursor : Qt::ArrowCursor);
+    if (!shown) {
+        e_przesuniecie->clear();
+        return;
+    }
+    const BlankAlignment& alignment = shownAlignment();
+    e_przesuniecie->setText(QString("Przesunięcie: w prawo %1, w dół %2")
+                                .arg(millimetres(alignment.offsetXMm), millimetres(alignment.offsetYMm)));
+    const QSignalBlocker quiet(ud_skala_formularza);
+    ud_skala_formularza->setValue(100.0 * alignment.scale);
 }
 
 const QImage& PreviewDialog::shownPage()
 {
     if (cachedPixelsPerMm_ != screenPixelsPerMm_) {
         cache_.clear();
+        blankImages_.clear();
         cachedPixelsPerMm_ = screenPixelsPerMm_;
     }
-    const bool withScan = scanUnderSheet();
-    QImage& page = cache_[{current_, withScan}];
+    const BlankFormPage* blank = shownBlank();
+    QImage& page = cache_[{current_, blank != nullptr}];
     if (page.isNull()) {
-        QImage scan;
-        if (withScan) {
-            const auto loaded = scans_.find(current_);
-            if (loaded == scans_.end())
-                scan = scans_.emplace(current_, loadBlankFormScan(scanPaths_[current_])).first->second;
-            else
-                scan = loaded->second;
+        PreviewUnderlay underlay;
+        if (blank) {
+            const QImage& image = blankImage(*blank);
+            const BlankAlignment& alignment = shownAlignment();
+            underlay = [&](QPainter& painter, const QRectF& sheet) {
+                painter.setRenderHint(QPainter::SmoothPixmapTransform);
+                painter.drawImage(blankRect(*blank, alignment, sheet), image);
+            };
         }
-        page = renderPreviewPage(source_, current_, screenPixelsPerMm_, scan);
+        page = renderPreviewPage(source_, current_, screenPixelsPerMm_, underlay);
     }
     return page;
+}
+
+// The blank of the current sheet at the zoom, made once: moving it then
+// only draws it elsewhere.
+const QImage& PreviewDialog::blankImage(const BlankFormPage& blank)
+{
+    const std::string& label = source_.sheets[current_].label;
+    auto found = blankImages_.find(label);
+    if (found == blankImages_.end()) {
+        QImage image = blank.image(screenPixelsPerMm_);
+        const QSize size = (blank.sizeMm() * screenPixelsPerMm_).toSize();
+        if (!image.isNull() && image.size() != size)
+            image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        found = blankImages_.emplace(label, std::move(image)).first;
+    }
+    return found->second;
 }
 
 // A hidden preview renders nothing: it learns its size when shown.
 void PreviewDialog::updatePage()
 {
-    if (isVisible())
-        view_->setPage(&shownPage());
+    if (!isVisible())
+        return;
+    view_->setPage(&shownPage());
+    showAlignment();
 }
 
 void PreviewDialog::kl_drukujClick()

@@ -9,8 +9,11 @@
 #include "print/Tf_zg_margv.h"
 #include "print/Tf_zg_ods.h"
 #include "print/Tf_zg_odsv.h"
+#include "print/blank_form_set.h"
 #include "print/job_preview.h"
+#include "print/nipd_partners.h"
 #include "print/page_layouts.h"
+#include "print/printer_choices.h"
 #include "print/printer_output.h"
 #include "print/qt_printer_device.h"
 #include "register/register_state.h"
@@ -25,10 +28,15 @@
 #include <QProgressBar>
 #include <QShowEvent>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QRadioButton>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QVBoxLayout>
 
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace {
 
@@ -113,6 +121,22 @@ Tf_wydr::Tf_wydr(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::CustomizeWi
     kl_anuluj = button("&Anuluj", "kl_anuluj", this);
     kl_anuluj->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
 
+    g_papier = new QGroupBox("Papier", this);
+    g_papier->setObjectName("g_papier");
+    rb_druki = new QRadioButton("na drukach &formularzy", g_papier);
+    rb_druki->setObjectName("rb_druki");
+    rb_czysty = new QRadioButton("na &czystym papierze (z formularzem)", g_papier);
+    rb_czysty->setObjectName("rb_czysty");
+    rb_czysty->setToolTip("Każda strona razem z czystym formularzem z katalogu druki, w dokładnej skali");
+    chbox_skala = new QCheckBox("dokładna s&kala", g_papier);
+    chbox_skala->setObjectName("chbox_skala");
+    chbox_skala->setToolTip("Prawdziwe milimetry zamiast skali formularza (całych pikseli na milimetr)");
+    rb_druki->setChecked(true);
+    auto* paper = new QVBoxLayout(g_papier);
+    paper->addWidget(rb_druki);
+    paper->addWidget(chbox_skala);
+    paper->addWidget(rb_czysty);
+
     auto* printerCaption = new QLabel("Drukarka:", this);
     e_druk = new QLabel(this);
     e_druk->setObjectName("e_druk");
@@ -144,6 +168,7 @@ Tf_wydr::Tf_wydr(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::CustomizeWi
     buttons->addWidget(kl_anuluj);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
+    layout->addWidget(g_papier);
     layout->addLayout(printer);
     layout->addWidget(e_dr_str);
     layout->addWidget(wsk_druk);
@@ -156,6 +181,8 @@ Tf_wydr::Tf_wydr(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::CustomizeWi
     connect(kl_odst, &QPushButton::clicked, this, &Tf_wydr::kl_odstClick);
     connect(kl_ustdr, &QPushButton::clicked, this, &Tf_wydr::kl_ustdrClick);
     connect(kl_anuluj, &QPushButton::clicked, this, &Tf_wydr::kl_anulujClick);
+    connect(rb_czysty, &QRadioButton::toggled, this, &Tf_wydr::rb_czystyClick);
+    connect(chbox_skala, &QCheckBox::clicked, this, &Tf_wydr::chbox_skalaClick);
 }
 
 void Tf_wydr::showEvent(QShowEvent* event)
@@ -194,16 +221,55 @@ void Tf_wydr::FormActivate()
     g_str->setFixedWidth(form_kind == FormKind::Nip2 ? kWidePageGroup : kNarrowPageGroup);
     setWindowTitle(captionFor(form_kind, windowTitle()));
     e_druk->setText(PrinterSetup::current().printerName());
+    showPrintOptions(rememberedPrintOptions(PrinterSetup::current().printerName()));
+}
+
+PrintOptions Tf_wydr::printOptions() const { return {rb_czysty->isChecked(), sheetsExactScale_}; }
+
+void Tf_wydr::showPrintOptions(const PrintOptions& options)
+{
+    sheetsExactScale_ = options.exactScale;
+    const QSignalBlocker quietSheets(rb_druki);
+    const QSignalBlocker quietPlain(rb_czysty);
+    (options.plainPaper ? rb_czysty : rb_druki)->setChecked(true);
+    showScaleChoice();
+}
+
+void Tf_wydr::showScaleChoice()
+{
+    chbox_skala->setEnabled(!rb_czysty->isChecked());
+    chbox_skala->setChecked(rb_czysty->isChecked() || sheetsExactScale_);
+}
+
+void Tf_wydr::rb_czystyClick()
+{
+    showScaleChoice();
+    rememberPrintOptions(PrinterSetup::current().printerName(), printOptions());
+}
+
+void Tf_wydr::chbox_skalaClick()
+{
+    sheetsExactScale_ = chbox_skala->isChecked();
+    rememberPrintOptions(PrinterSetup::current().printerName(), printOptions());
 }
 
 void Tf_wydr::kl_drukClick()
 {
-    const BoxTicks ticked = tickedBoxes();
-    const bool anyPage = !pagesToPrint(form_kind, recordBuffer(printForm(form_kind).recordKind), ticked).empty();
-    if (anyPage && !PrinterSetup::current().readyToPrint(this))
+    // The prompts of a running job let events through: a second click or
+    // Enter must not start another job inside it.
+    setJobButtonsEnabled(false);
+    const auto enableAgain = qScopeGuard([this] { setJobButtonsEnabled(true); });
+    BoxTicks ticked = tickedBoxes();
+    const std::vector<std::uint8_t> record = recordToPrint(ticked);
+    const std::vector<JobPage> pages = pagesToPrint(form_kind, record, ticked);
+    const PrintOptions options = printOptions();
+    BlankFormSet blanks(UiMessages::current());
+    if (options.plainPaper && !pagesWithoutBlankAccepted(blanks, pages))
+        return;
+    if (!pages.empty() && !PrinterSetup::current().readyToPrint(this))
         return;
     bool printed = false;
-    runGuarded([&] { printed = print(ticked); });
+    runGuarded([&] { printed = print(record, ticked, options, options.plainPaper ? &blanks : nullptr); });
     // A job that failed leaves the dialog open: the operator may choose
     // another printer or fix the calibration and print again.
     if (printed)
@@ -215,7 +281,7 @@ void Tf_wydr::kl_podgladClick()
     std::optional<PreviewSource> source;
     runGuarded([&] {
         source = jobPreview(form_kind, recordBuffer(printForm(form_kind).recordKind), tickedBoxes(),
-                            PrinterSetup::current().printer());
+                            PrinterSetup::current().printer(), printOptions());
     });
     if (!source)
         return;
@@ -224,7 +290,39 @@ void Tf_wydr::kl_podgladClick()
     runPreviewDialog(preview);
 }
 
-bool Tf_wydr::print(const BoxTicks& ticked)
+bool Tf_wydr::pagesWithoutBlankAccepted(BlankFormSet& blanks, const std::vector<JobPage>& pages)
+{
+    std::vector<std::string> labels;
+    for (const JobPage& page : pages)
+        labels.emplace_back(printedPage(page.page).label);
+    const std::vector<std::string> without = blanks.pagesWithoutBlank(labels);
+    if (without.empty())
+        return true;
+    std::string named;
+    for (const std::string& label : without)
+        named += (named.empty() ? "" : ", ") + label;
+    return UiMessages::current().confirm("Brak czystego formularza w katalogu druki dla stron:\n" + named
+                                             + ".\nWydrukować je bez formularza?",
+                                         std::string(printForm(form_kind).promptCaption));
+}
+
+std::vector<std::uint8_t> Tf_wydr::recordToPrint(BoxTicks& ticked) const
+{
+    const ConstBytes stored = recordBuffer(printForm(form_kind).recordKind);
+    std::vector<std::uint8_t> record(stored.begin(), stored.end());
+    if (form_kind != FormKind::Nip2 || pagesToPrint(form_kind, record, ticked).empty())
+        return record;
+    const std::optional<std::string> notice = nipd_partners::unprintedNotice(record);
+    if (notice
+        && UiMessages::current().question(
+            *notice + "\n\nWydrukować potrzebne arkusze NIP-D? Strona NIP-2 4/4 poda wtedy liczbę załączników NIP-D: "
+                + std::to_string(nipd_partners::sheetsNeeded(record)) + ". Zapisany formularz się nie zmieni.",
+            std::string(printForm(form_kind).promptCaption)))
+        nipd_partners::printSheetsNeeded(record, ticked);
+    return record;
+}
+
+bool Tf_wydr::print(ConstBytes toPrint, const BoxTicks& ticked, const PrintOptions& options, BlankFormSet* blanks)
 {
     return printOnChosenPrinter([&](QtPrinterDevice& device) {
         bool painted = false;
@@ -236,10 +334,9 @@ bool Tf_wydr::print(const BoxTicks& ticked)
             pen_y = writer.pen_y;
             renderPage(page, writer, record, sheet);
         };
-        runPrintJob(form_kind, recordBuffer(printForm(form_kind).recordKind), ticked,
-                    {device, UiMessages::current(), render, this});
+        runPrintJob(form_kind, toPrint, ticked, {device, UiMessages::current(), render, this, options});
         return painted;
-    });
+    }, blanks);
 }
 
 void Tf_wydr::begin(int maximum)
@@ -281,10 +378,23 @@ void Tf_wydr::kl_ustdrClick()
 {
     PrinterSetup& setup = PrinterSetup::current();
     const QString before = setup.printerName();
-    if (setup.runSetupDialog(this) && setup.printerName() != before)
+    if (setup.runSetupDialog(this) && setup.printerName() != before) {
         e_druk->setText(setup.printerName());
+        showPrintOptions(rememberedPrintOptions(setup.printerName()));
+    }
 }
 
 void Tf_wydr::kl_anulujClick() { done(kModalCancel); }
 
-void Tf_wydr::reject() { kl_anulujClick(); }
+void Tf_wydr::setJobButtonsEnabled(bool enabled)
+{
+    for (QPushButton* b : {kl_druk, kl_podglad, kl_anuluj})
+        b->setEnabled(enabled);
+}
+
+// Escape while a job runs closes nothing under it; in a prompt it skips the page.
+void Tf_wydr::reject()
+{
+    if (kl_anuluj->isEnabled())
+        kl_anulujClick();
+}

@@ -7,19 +7,24 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <string>
+#include <vector>
 
 class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QRadioButton;
+class BlankFormSet;
 
 // The print dialog: the operator chooses the pages of the form in the
 // record buffer, the printer, and may calibrate margins and spacings before
 // printing. The opener sets `form_kind` (and may put a prefix in front of
 // the caption) before showing it; "&Drukuj" prints and closes with
 // kModalOk, "&Anuluj" and Escape close with kModalCancel. "&Podgląd" shows
-// the ticked pages as the printer would print them, without printing.
+// the ticked pages as the printer would print them, without printing. While
+// a job runs those three buttons and Escape do nothing.
 class Tf_wydr : public QDialog, private PrintProgress {
     Q_OBJECT
 public:
@@ -49,6 +54,10 @@ public:
     QPushButton* kl_podglad;
     QPushButton* kl_druk;
     QPushButton* kl_anuluj;
+    QGroupBox* g_papier;
+    QRadioButton* rb_druki;  // over the pre-printed sheets, each inserted when asked
+    QRadioButton* rb_czysty; // on plain paper, each page over its blank form
+    QCheckBox* chbox_skala;  // the exact scale over sheets; plain paper always has it
 
     // Puts `prefix` in front of the caption (the main window's print
     // commands put the account and the taxpayer's name there).
@@ -71,6 +80,11 @@ public:
     void kl_odstClick();
     void kl_ustdrClick();
     void kl_anulujClick();
+    void rb_czystyClick();
+    void chbox_skalaClick();
+
+    // How the job prints, as the operator chose for the current printer.
+    PrintOptions printOptions() const;
 
     void reject() override;
 
@@ -83,6 +97,21 @@ private:
 
     std::array<QCheckBox*, kPageBoxes> pageCheckBoxes() const;
     BoxTicks tickedBoxes() const;
-    // Runs the job on the current printer; false when the printer failed.
-    bool print(const BoxTicks& ticked);
+    // The record the job prints: a copy of the buffer, of a NIP-2 whose
+    // partners in use would not all print with the NIP-D sheets they need
+    // when the operator asks for them (and then with those pages ticked).
+    std::vector<std::uint8_t> recordToPrint(BoxTicks& ticked) const;
+    // Runs the job on the current printer, on plain paper over the blanks;
+    // false when the printer failed.
+    bool print(ConstBytes toPrint, const BoxTicks& ticked, const PrintOptions& options, BlankFormSet* blanks);
+    // "&Drukuj", "&Podgląd" and "&Anuluj" are off while a job runs.
+    void setJobButtonsEnabled(bool enabled);
+    // On plain paper: whether every page has its blank form, or the
+    // operator agrees to print those without it as data alone.
+    bool pagesWithoutBlankAccepted(BlankFormSet& blanks, const std::vector<JobPage>& pages);
+    // The remembered choices of the current printer.
+    void showPrintOptions(const PrintOptions& options);
+    void showScaleChoice();
+
+    bool sheetsExactScale_ = false; // the operator's choice for pre-printed sheets
 };

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstddef>
 #include <optional>
 #include <vector>
 
@@ -223,8 +224,11 @@ std::optional<std::string> contentOf(const std::string& fileName)
     return text;
 }
 
-// `rows` rows of `perRow` values each; zeros where the file has none.
-std::vector<std::int32_t> readRows(const std::string& fileName, std::size_t rows, std::size_t perRow)
+// `rows` rows of `perRow` values each; zeros where the file has none. With
+// `damage`, a value that is not an integer ends the read there instead of
+// throwing: its row and the rest stay zeros.
+std::vector<std::int32_t> readRows(const std::string& fileName, std::size_t rows, std::size_t perRow,
+                                   std::optional<IoError>* damage = nullptr)
 {
     std::vector<std::int32_t> values(rows * perRow, 0);
     const std::optional<std::string> text = contentOf(fileName);
@@ -232,8 +236,16 @@ std::vector<std::int32_t> readRows(const std::string& fileName, std::size_t rows
         return values;
     RowReader reader(*text, fileName);
     for (std::size_t row = 0; row < rows && !reader.atEnd(); ++row) {
-        for (std::size_t k = 0; k < perRow; ++k)
-            values[row * perRow + k] = reader.next();
+        try {
+            for (std::size_t k = 0; k < perRow; ++k)
+                values[row * perRow + k] = reader.next();
+        } catch (const IoError& e) {
+            if (!damage)
+                throw;
+            std::fill(values.begin() + static_cast<std::ptrdiff_t>(row * perRow), values.end(), 0);
+            *damage = e;
+            break;
+        }
         reader.skipLine();
     }
     return values;
@@ -245,11 +257,22 @@ std::string rightAligned(std::int32_t value)
     return digits.size() < 5 ? std::string(5 - digits.size(), ' ') + digits : digits;
 }
 
-SpacingTable spacingTableFrom(const std::string& fileName, std::size_t rows)
+SpacingTable spacingTableFrom(const std::string& fileName, std::size_t rows,
+                              std::optional<IoError>* damage = nullptr)
 {
     SpacingTable table{};
-    const std::vector<std::int32_t> values = readRows(fileName, std::min(rows, table.size()), 1);
+    const std::vector<std::int32_t> values = readRows(fileName, std::min(rows, table.size()), 1, damage);
     std::copy(values.begin(), values.end(), table.begin());
+    return table;
+}
+
+MarginTable marginTableFrom(const CalibrationFile& file, std::optional<IoError>* damage = nullptr)
+{
+    MarginTable table{};
+    const std::size_t rows = std::min(file.rows(), table.size());
+    const std::vector<std::int32_t> values = readRows(file.fileName(), rows, 2, damage);
+    for (std::size_t row = 0; row < rows; ++row)
+        table[row] = {values[2 * row], values[2 * row + 1]};
     return table;
 }
 
@@ -277,17 +300,19 @@ std::string CalibrationFile::fileName() const { return dataFileName(std::string(
 
 std::string CalibrationFile::defaultsFileName() const { return dataFileName(std::string(base) + "d."); }
 
-MarginTable loadMargins(const CalibrationFile& file)
+MarginTable loadMargins(const CalibrationFile& file) { return marginTableFrom(file); }
+
+MarginTable loadMargins(const CalibrationFile& file, std::optional<IoError>& damage)
 {
-    MarginTable table{};
-    const std::size_t rows = std::min(file.rows(), table.size());
-    const std::vector<std::int32_t> values = readRows(file.fileName(), rows, 2);
-    for (std::size_t row = 0; row < rows; ++row)
-        table[row] = {values[2 * row], values[2 * row + 1]};
-    return table;
+    return marginTableFrom(file, &damage);
 }
 
 SpacingTable loadSpacings(const CalibrationFile& file) { return spacingTableFrom(file.fileName(), file.rows()); }
+
+SpacingTable loadSpacings(const CalibrationFile& file, std::optional<IoError>& damage)
+{
+    return spacingTableFrom(file.fileName(), file.rows(), &damage);
+}
 
 SpacingTable loadSpacingDefaults(const CalibrationFile& file)
 {

@@ -1,9 +1,11 @@
 #pragma once
+#include "common/io_error.h"
 #include "print/page_writer.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -54,6 +56,13 @@ extern const std::array<const CalibrationFile*, 3> kVatSpacingFiles;
 MarginTable loadMargins(const CalibrationFile& file);
 SpacingTable loadSpacings(const CalibrationFile& file);
 SpacingTable loadSpacingDefaults(const CalibrationFile& file);
+
+// The same for the dialogs, which let the operator write a damaged file
+// anew: content that is not an integer ends the read instead, keeping the
+// whole rows before it (zeros for the rest), and `damage` gets that error.
+// Other read failures throw.
+MarginTable loadMargins(const CalibrationFile& file, std::optional<IoError>& damage);
+SpacingTable loadSpacings(const CalibrationFile& file, std::optional<IoError>& damage);
 
 // Writes the file's rows of the table to a file created anew; throws IoError.
 void saveMargins(const CalibrationFile& file, const MarginTable& table);

@@ -1,7 +1,8 @@
 #include "print/job_preview.h"
 
 #include "print/page_layouts.h"
-#include "print/painter_canvas.h"
+#include "print/planned_page_painter.h"
+#include "print/qt_printer_device.h"
 
 #include <QPageLayout>
 #include <QPainter>
@@ -23,16 +24,17 @@ PreviewSource emptyPreview(const QPrinter& printer)
     return source;
 }
 
-PreviewSource jobPreview(FormKind kind, ConstBytes record, const BoxTicks& ticked, const QPrinter& printer)
+PreviewSource jobPreview(FormKind kind, ConstBytes record, const BoxTicks& ticked, const QPrinter& printer,
+                         const PrintOptions& options)
 {
-    const QRect printable = printablePixels(printer);
-    const auto plan = std::make_shared<const JobPlan>(planPrintJob(kind, record, ticked, printable.width(), printable.height()));
+    const auto plan =
+        std::make_shared<const JobPlan>(planPrintJob(kind, record, ticked, printableAreaOf(printer), options));
     const auto copy = std::make_shared<const std::vector<std::uint8_t>>(record.begin(), record.end());
     PreviewSource source = emptyPreview(printer);
+    source.options = options;
     for (std::size_t i = 0; i < plan->pages.size(); ++i) {
         source.sheets.push_back({plan->pages[i].label, [plan, copy, i](QPainter& painter) {
-                                     PainterCanvas canvas(painter);
-                                     drawPlannedPage(*plan, plan->pages[i], canvas, *copy, renderPage);
+                                     paintPlannedPage(painter, *plan, plan->pages[i], *copy, renderPage);
                                  }});
     }
     return source;

@@ -13,6 +13,7 @@ PreviewSource emptyPreview(const QPrinter& printer);
 // The preview of the print job that the printer would get: the ticked
 // pages in the job's order, planned for the printer's printable area and
 // resolution with the form's calibration files, each drawn as the job
-// draws it. Throws the calibration files' IoError, as the job does. The
-// preview keeps its own copy of the record.
-PreviewSource jobPreview(FormKind kind, ConstBytes record, const BoxTicks& ticked, const QPrinter& printer);
+// draws it, at the scale its options give. Throws the calibration files'
+// IoError, as the job does. The preview keeps its own copy of the record.
+PreviewSource jobPreview(FormKind kind, ConstBytes record, const BoxTicks& ticked, const QPrinter& printer,
+                         const PrintOptions& options = {});

@@ -30,6 +30,14 @@ public:
     void fractionalStep(double mm);
     void lineStep();
     void section(int entry);
+    // The step to the next section of a page laid out here: the line step,
+    // and the section's calibrated spacing on top of it, so that with no
+    // calibration at all the sections still stand a line apart.
+    void sectionLine(int entry)
+    {
+        lineStep();
+        section(entry);
+    }
 
     // Text items at column `col`, `belowMm` millimetres under the current line
     // without moving it.

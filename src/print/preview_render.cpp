@@ -24,7 +24,8 @@ QRect printableRect(const PreviewSource& source, double pixelsPerMm)
     return QRect(topLeft, bottomRight - QPoint(1, 1));
 }
 
-QImage renderPreviewPage(const PreviewSource& source, std::size_t sheet, double pixelsPerMm, const QImage& scan)
+QImage renderPreviewPage(const PreviewSource& source, std::size_t sheet, double pixelsPerMm,
+                         const PreviewUnderlay& underlay)
 {
     const QSize size(static_cast<int>(std::lround(kA4WidthMm * pixelsPerMm)),
                      static_cast<int>(std::lround(kA4HeightMm * pixelsPerMm)));
@@ -37,9 +38,10 @@ QImage renderPreviewPage(const PreviewSource& source, std::size_t sheet, double 
     page.fill(Qt::white);
 
     QPainter painter(&page);
-    if (!scan.isNull()) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(QRect(QPoint(0, 0), size), scan);
+    if (underlay) {
+        painter.save();
+        underlay(painter, QRectF(QPointF(0, 0), QSizeF(size)));
+        painter.restore();
     }
     const QRect printable = printableRect(source, pixelsPerMm);
     painter.setClipRegion(QRegion(page.rect()).subtracted(printable));

@@ -1,4 +1,6 @@
 #pragma once
+#include "print/print_job.h"
+
 #include <QRectF>
 
 #include <functional>
@@ -18,6 +20,7 @@ struct PreviewSource {
     QRectF printableMm;       // the printer's printable area on the A4 sheet, in millimetres
     double pixelsPerMm = 0.0; // of the printer
     std::vector<PreviewSheet> sheets;
+    PrintOptions options; // of the job the sheets are planned for
     // "Drukuj" in the preview runs this (the normal job); none: no such button.
     std::function<void()> print;
 };

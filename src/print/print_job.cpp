@@ -38,13 +38,35 @@ int scaleY(int heightPixels) { return static_cast<int>(std::trunc(heightPixels /
 
 int scaleX(int widthPixels) { return static_cast<int>(std::trunc(widthPixels / 210.0)); }
 
+double JobPlan::devicePixelsPerUnit() const
+{
+    constexpr double kMmPerInch = 25.4;
+    return options.exact() ? area.dotsPerInch / kMmPerInch / kExactUnitsPerMm : 1.0;
+}
+
 JobPlan planPrintJob(FormKind kind, ConstBytes record, const BoxTicks& ticked, int pageWidthPixels,
                      int pageHeightPixels, const calibration::MarginTable& margins,
                      const calibration::SpacingTable& spacings)
 {
+    return planPrintJob(kind, record, ticked, PrintableArea{pageWidthPixels, pageHeightPixels}, PrintOptions{},
+                        margins, spacings);
+}
+
+JobPlan planPrintJob(FormKind kind, ConstBytes record, const BoxTicks& ticked, int pageWidthPixels,
+                     int pageHeightPixels)
+{
+    return planPrintJob(kind, record, ticked, PrintableArea{pageWidthPixels, pageHeightPixels}, PrintOptions{});
+}
+
+JobPlan planPrintJob(FormKind kind, ConstBytes record, const BoxTicks& ticked, const PrintableArea& area,
+                     const PrintOptions& options, const calibration::MarginTable& margins,
+                     const calibration::SpacingTable& spacings)
+{
     JobPlan plan;
-    plan.scaleY = scaleY(pageHeightPixels);
-    plan.scaleX = scaleX(pageWidthPixels);
+    plan.options = options;
+    plan.area = area;
+    plan.scaleY = options.exact() ? kExactUnitsPerMm : scaleY(area.heightPixels);
+    plan.scaleX = options.exact() ? kExactUnitsPerMm : scaleX(area.widthPixels);
     for (std::size_t i = 0; i < spacings.size(); ++i)
         plan.spacing[i] = toPixels(spacings[i], plan.scaleY);
     for (const JobPage& job : pagesToPrint(kind, record, ticked)) {
@@ -56,13 +78,13 @@ JobPlan planPrintJob(FormKind kind, ConstBytes record, const BoxTicks& ticked, i
     return plan;
 }
 
-JobPlan planPrintJob(FormKind kind, ConstBytes record, const BoxTicks& ticked, int pageWidthPixels,
-                     int pageHeightPixels)
+JobPlan planPrintJob(FormKind kind, ConstBytes record, const BoxTicks& ticked, const PrintableArea& area,
+                     const PrintOptions& options)
 {
     const PrintForm& form = printForm(kind);
     const calibration::MarginTable margins = calibration::loadMargins(form.margins);
     const calibration::SpacingTable spacings = calibration::loadSpacings(form.spacings);
-    return planPrintJob(kind, record, ticked, pageWidthPixels, pageHeightPixels, margins, spacings);
+    return planPrintJob(kind, record, ticked, area, options, margins, spacings);
 }
 
 void drawPlannedPage(const JobPlan& plan, const PlannedPage& page, Canvas& canvas, ConstBytes record,
@@ -74,19 +96,24 @@ void drawPlannedPage(const JobPlan& plan, const PlannedPage& page, Canvas& canva
 
 int runPrintJob(FormKind kind, ConstBytes record, const BoxTicks& ticked, const PrintSeams& seams)
 {
-    const JobPlan plan = planPrintJob(kind, record, ticked, seams.printer.pageWidthPixels(),
-                                      seams.printer.pageHeightPixels());
+    const JobPlan plan = planPrintJob(kind, record, ticked, seams.printer.printableArea(), seams.options);
     if (seams.progress)
         seams.progress->begin(progressMaximum(kind, record));
 
     int printed = 0;
     for (const PlannedPage& page : plan.pages) {
-        if (!seams.messages.confirm("Włóż druk " + page.label, std::string(printForm(kind).promptCaption)))
+        // Plain paper needs nothing inserted.
+        if (!plan.options.plainPaper
+            && !seams.messages.confirm("Włóż druk " + page.label, std::string(printForm(kind).promptCaption)))
             continue;
         if (seams.progress)
             seams.progress->pageStarted(page.label);
-        drawPlannedPage(plan, page, seams.printer.beginDocument(page.documentName), record, seams.render);
-        seams.printer.endDocument();
+        Canvas& canvas = seams.printer.beginDocument(page.documentName);
+        seams.printer.preparePage(plan, page);
+        drawPlannedPage(plan, page, canvas, record, seams.render);
+        // A page the printer lost is not printed: the job ends there, told.
+        if (!seams.printer.endDocument())
+            throw PrinterError("Drukarka nie zakończyła wydruku strony " + page.label + ". Wydruk przerwano.");
         ++printed;
     }
     return printed;

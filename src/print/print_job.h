@@ -23,11 +23,25 @@ public:
 // Draws one page; production code passes renderPage (print/page_layouts.h).
 using PageRenderer = std::function<void(PageId page, PageWriter& writer, ConstBytes record, int sheet)>;
 
+// How a job prints. Over pre-printed sheets the operator inserts each sheet
+// when asked; on plain paper nothing is asked and each page gets its blank
+// form under the data, at the exact scale.
+struct PrintOptions {
+    bool plainPaper = false;
+    // True millimetres; else the form scale, whole pixels per millimetre of
+    // the printable area, which the calibrations of pre-printed sheets were
+    // made with.
+    bool exactScale = false;
+    bool exact() const { return plainPaper || exactScale; }
+    bool operator==(const PrintOptions&) const = default;
+};
+
 struct PrintSeams {
     PrinterDevice& printer;
     Messenger& messages; // the page prompts
     PageRenderer render;
     PrintProgress* progress = nullptr;
+    PrintOptions options{};
 };
 
 // The farthest a calibrated margin or spacing reaches, in pixels (hundreds
@@ -49,11 +63,20 @@ struct PlannedPage {
     int originX = 0;          // the page's calibrated margins, in pixels
     int topY = 0;
 };
+// At the exact scale a job plans in hundredths of a millimetre, so that the
+// layouts' whole-number steps stay exact (8.3 mm is 830 units), and the
+// painter maps them to the device's pixels.
+inline constexpr int kExactUnitsPerMm = 100;
+
 struct JobPlan {
-    int scaleX = 0; // pixels per millimetre
+    int scaleX = 0; // units per millimetre: device pixels at the form scale
     int scaleY = 0;
-    calibration::SpacingTable spacing{}; // in pixels
+    calibration::SpacingTable spacing{}; // in units
     std::vector<PlannedPage> pages;
+    PrintOptions options{};
+    PrintableArea area{};
+    // What one unit is on the device: 1 at the form scale.
+    double devicePixelsPerUnit() const;
 };
 
 // The plan for a printable area of the given size, with margins and
@@ -64,13 +87,21 @@ JobPlan planPrintJob(FormKind kind, ConstBytes record, const BoxTicks& ticked, i
 // The same with the form's calibration files; throws their IoError.
 JobPlan planPrintJob(FormKind kind, ConstBytes record, const BoxTicks& ticked, int pageWidthPixels,
                      int pageHeightPixels);
+// The plan of a job with its options on a printer's printable area.
+JobPlan planPrintJob(FormKind kind, ConstBytes record, const BoxTicks& ticked, const PrintableArea& area,
+                     const PrintOptions& options, const calibration::MarginTable& margins,
+                     const calibration::SpacingTable& spacings);
+JobPlan planPrintJob(FormKind kind, ConstBytes record, const BoxTicks& ticked, const PrintableArea& area,
+                     const PrintOptions& options);
 
 // Draws one planned page onto a canvas whose origin is the printable area's.
 void drawPlannedPage(const JobPlan& plan, const PlannedPage& page, Canvas& canvas, ConstBytes record,
                      const PageRenderer& render);
 
 // Prints the ticked pages of the record, each after its prompt "Włóż druk "
-// + page label; a cancelled prompt skips only its page. The form's margin
-// and spacing files are read first: an IoError from them ends the job
-// before any page. Returns the number of pages printed.
+// + page label (none on plain paper); a cancelled prompt skips only its
+// page. The device readies each page (preparePage) before its data. The
+// form's margin and spacing files are read first: an IoError from them ends
+// the job before any page. A page the printer could not complete ends the
+// job with a PrinterError naming it. Returns the number of pages printed.
 int runPrintJob(FormKind kind, ConstBytes record, const BoxTicks& ticked, const PrintSeams& seams);

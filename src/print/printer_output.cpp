@@ -2,6 +2,7 @@
 
 #include "common/ui_messages.h"
 #include "print/PrinterSetup.h"
+#include "print/blank_underlay.h"
 #include "print/pdf_output.h"
 #include "print/qt_printer_device.h"
 
@@ -11,7 +12,7 @@
 
 #include <optional>
 
-bool printOnChosenPrinter(const std::function<bool(QtPrinterDevice&)>& job)
+bool printOnChosenPrinter(const std::function<bool(QtPrinterDevice&)>& job, BlankFormSet* blanks)
 {
     QPrinter& printer = PrinterSetup::current().printer();
     const QString outputName = printer.outputFileName();
@@ -24,7 +25,11 @@ bool printOnChosenPrinter(const std::function<bool(QtPrinterDevice&)>& job)
         if (pdf)
             printer.setOutputFileName(outputName);
     });
+    std::optional<BlankUnderlay> underlay;
+    if (blanks)
+        underlay.emplace(*blanks, pdf.has_value());
     QtPrinterDevice device(printer);
+    device.setBlanks(underlay ? &*underlay : nullptr);
     bool drawn = false;
     try {
         drawn = job(device);
@@ -37,7 +42,15 @@ bool printOnChosenPrinter(const std::function<bool(QtPrinterDevice&)>& job)
                                      + PrinterSetup::current().printerName().toStdString());
         return false;
     }
-    if (pdf && drawn)
+    if (pdf && drawn) {
+        try {
+            if (underlay)
+                underlay->layUnderPdf(pdf->temporaryName());
+        } catch (const PrinterError& e) {
+            UiMessages::current().inform(e.what());
+            return false;
+        }
         pdf->commit();
+    }
     return true;
 }

@@ -1,5 +1,7 @@
 #include "print/qt_printer_device.h"
 
+#include "print/blank_underlay.h"
+#include "print/planned_page_painter.h"
 #include "print/print_font.h"
 
 #include <QMarginsF>
@@ -11,20 +13,28 @@ QtPrinterDevice::QtPrinterDevice(QPrinter& printer) : printer_(printer) { }
 
 QtPrinterDevice::~QtPrinterDevice() { finish(); }
 
-int QtPrinterDevice::pageWidthPixels() const
+PrintableArea printableAreaOf(const QPrinter& printer)
 {
-    return printer_.pageLayout().paintRectPixels(printer_.resolution()).width();
+    const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
+    return {area.width(), area.height(), double(printer.resolution()), area.left(), area.top()};
 }
 
-int QtPrinterDevice::pageHeightPixels() const
+PrintableArea QtPrinterDevice::printableArea() const { return printableAreaOf(printer_); }
+
+void QtPrinterDevice::preparePage(const JobPlan& plan, const PlannedPage& page)
 {
-    return printer_.pageLayout().paintRectPixels(printer_.resolution()).height();
+    // The pages of a PDF file share one painter: each starts in device pixels.
+    painter_.resetTransform();
+    if (blanks_)
+        blanks_->drawUnder(painter_, plan.area, page.label, pagesBegun_ - 1);
+    setPlanUnits(painter_, plan);
 }
 
 bool QtPrinterDevice::collectsPages() const { return printer_.outputFormat() == QPrinter::PdfFormat; }
 
 Canvas& QtPrinterDevice::beginDocument(const std::string& name)
 {
+    ++pagesBegun_;
     if (painter_.isActive()) {
         if (!printer_.newPage())
             throw PrinterError("Nie można dodać strony do pliku " + printer_.outputFileName().toStdString());
@@ -41,11 +51,7 @@ Canvas& QtPrinterDevice::beginDocument(const std::string& name)
     return *canvas_;
 }
 
-void QtPrinterDevice::endDocument()
-{
-    if (!collectsPages())
-        finish();
-}
+bool QtPrinterDevice::endDocument() { return collectsPages() || finish(); }
 
 bool QtPrinterDevice::finish()
 {

@@ -6,6 +6,7 @@
 
 #include <optional>
 
+class BlankUnderlay;
 class QPrinter;
 class QString;
 
@@ -21,11 +22,15 @@ public:
     QtPrinterDevice(const QtPrinterDevice&) = delete;
     QtPrinterDevice& operator=(const QtPrinterDevice&) = delete;
 
-    int pageWidthPixels() const override;
-    int pageHeightPixels() const override;
+    PrintableArea printableArea() const override;
     // Throws PrinterError when the printer or the file cannot be opened.
     Canvas& beginDocument(const std::string& name) override;
-    void endDocument() override;
+    bool endDocument() override;
+    // The plan's units and font; on plain paper the blank under the data.
+    void preparePage(const JobPlan& plan, const PlannedPage& page) override;
+
+    // The blanks of a plain-paper job; none: the data alone.
+    void setBlanks(BlankUnderlay* blanks) { blanks_ = blanks; }
 
     // Ends the document still open (the PDF file of a job); false when it
     // could not be completed.
@@ -40,7 +45,12 @@ private:
     QPrinter& printer_;
     QPainter painter_;
     std::optional<PainterCanvas> canvas_;
+    BlankUnderlay* blanks_ = nullptr;
+    int pagesBegun_ = 0;
 };
+
+// The printer's printable area and resolution.
+PrintableArea printableAreaOf(const QPrinter& printer);
 
 // Sets a printer up to write a PDF file of whole A4 sheets (no margins) at
 // `dpi` pixels per inch: its printable area is the full 210 x 297 mm.

@@ -25,10 +25,11 @@ for f in usr/bin/zgloszenia usr/bin/zgloszenia-pdf usr/bin/zgloszenia-demo \
          usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
          usr/share/icons/hicolor/scalable/apps/zgloszenia.svg \
          usr/share/icons/hicolor/48x48/apps/zgloszenia.png usr/share/icons/hicolor/256x256/apps/zgloszenia.png \
-         usr/share/doc/zgloszenia/Rejfor.hlp; do
+         usr/share/doc/zgloszenia/Rejfor.hlp usr/share/doc/zgloszenia/copyright; do
   [ -s "$root/$f" ] || fail "missing $f"
 done
 [ "$(head -c 4 "$root/usr/share/icons/hicolor/256x256/apps/zgloszenia.png" | tail -c 3)" = PNG ] || fail "icon is no PNG"
+grep -qx 'License: GPL-3+' "$root/usr/share/doc/zgloszenia/copyright" || fail "copyright names no GPL-3+ licence"
 
 desktop-file-validate "$root/usr/share/applications/$id.desktop" || fail "desktop entry"
 grep -qx 'Name=Zgłoszenia NIP/VAT' "$root/usr/share/applications/$id.desktop" || fail "desktop entry name"

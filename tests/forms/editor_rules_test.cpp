@@ -2,6 +2,7 @@
 #include "common/MaskedEdit.h"
 #include "common/help.h"
 #include "common/record_text.h"
+#include "forms/Memo.h"
 #include "forms/RadioGroup.h"
 #include "forms/editor_test_support.h"
 #include "ledger/ledger_test_files.h"
@@ -9,6 +10,7 @@
 #include "records/vat_records.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -112,7 +114,7 @@ private slots:
         QTest::newRow("VAT-Z") << int(Form::VatZ) << Fill([](Bytes rec) {
             polishAddresses(rec, {vatz::addr});
             setDate(rec, vatz::cessation_date, kToday);
-            setI32(rec, vatz::last_decl_year, 1990);
+            setI32(rec, vatz::last_decl_year, kToday.year);
             setDate(rec, vatz::fill_date, kToday);
         });
         QTest::newRow("VAT-21") << int(Form::Vat21) << Fill([](Bytes rec) {
@@ -402,6 +404,113 @@ private slots:
         const Record saved = storedRecord(f);
         QCOMPARE(getU8(saved, reasonField), std::uint8_t(2));
         QCOMPARE(getStr(saved, addressField / address_block::street), cp("Długa"));
+    }
+
+    // A VAT number shows and keeps every character the record holds: the
+    // first ten digits grouped, the rest of a longer foreign number after them.
+    void aLongVatNumberIsShownAndKeptWhole_data()
+    {
+        addFormColumn();
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("shown");
+        for (Form f : {Form::VatR, Form::Vat21, Form::VatZ})
+            QTest::addRow("%s", formInfo(f).name.data()) << int(f) << "FR12345678901" << "FR123-456-78-901";
+        QTest::newRow("VAT-R, no code") << int(Form::VatR) << "1234567890123" << "123-456-78-90123";
+    }
+    void aLongVatNumberIsShownAndKeptWhole()
+    {
+        QFETCH(int, form);
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
+        const Form f = static_cast<Form>(form);
+        setStr(bufferOf(f), vat_head::nip, stored.toStdString());
+        auto d = openEditor(f, EditorDialog::Update);
+        QCOMPARE(control<MaskedEdit>(*d, "m_nip")->text().trimmed(), shown);
+        d->kl_okClick();
+        QCOMPARE(getStr(storedRecord(f), vat_head::nip), stored.toStdString());
+    }
+
+    // A memo takes no more lines, and no longer lines, than its record
+    // keeps, typed or pasted; what it shows is what is stored.
+    void aMemoTakesNoMoreThanItsRecordKeeps_data()
+    {
+        addFormColumn();
+        QTest::addColumn<QString>("memo");
+        QTest::addColumn<Field>("lines");
+        const Field activity = consecutiveLines(nip::activity_desc_1, 3);
+        QTest::newRow("NIP-1") << int(Form::Nip1) << "fr_dzial1/m_dzial" << activity;
+        QTest::newRow("NIP-2") << int(Form::Nip2) << "fr_dzial2/m_dzial" << activity;
+        QTest::newRow("VAT-R") << int(Form::VatR) << "m_uszagr" << vatr::foreign_office_lines;
+    }
+    void aMemoTakesNoMoreThanItsRecordKeeps()
+    {
+        QFETCH(int, form);
+        QFETCH(QString, memo);
+        QFETCH(Field, lines);
+        const Form f = static_cast<Form>(form);
+        const int width = static_cast<int>(lines.capacity());
+        const int count = static_cast<int>(lines.count);
+        const auto line = [width](int k, int extra = 0) { return QString(width + extra, QChar('a' + k)); };
+        QStringList kept;
+        for (int k = 0; k < count; ++k)
+            kept << line(k);
+
+        auto d = openEditor(f, EditorDialog::NewRecord);
+        auto* box = control<Memo>(*d, memo);
+        QVERIFY(box);
+        focusOn(box);
+        for (int k = 0; k <= count; ++k) {
+            if (k > 0)
+                QTest::keyClick(box, Qt::Key_Return);
+            QTest::keyClicks(box, line(k, 1));
+        }
+        QCOMPARE(box->lines(), kept);
+
+        QStringList pasted;
+        for (int k = 0; k < count + 2; ++k)
+            pasted << line(k, 5);
+        box->selectAll();
+        QGuiApplication::clipboard()->setText(pasted.join('\n'));
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box->lines(), kept);
+        d->kl_okClick();
+        const Record saved = storedRecord(f);
+        for (int k = 0; k < count; ++k)
+            QCOMPARE(fromRecordText(getStr(saved, lines.item(static_cast<std::uint32_t>(k)))), kept[k]);
+    }
+
+    // Where the record keeps an option's index, no option chosen is stored
+    // as 255, and 255 or any byte of no option loads as none chosen.
+    void noOptionChosenIsStoredAs255_data()
+    {
+        addFormColumn();
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<Field>("field");
+        QTest::newRow("VAT-R kind") << int(Form::VatR) << "r_rodzpod" << vatr::taxpayer_kind;
+        QTest::newRow("VAT-21 kind") << int(Form::Vat21) << "r_rodzpod" << vat21::taxpayer_kind;
+        QTest::newRow("VAT-21 purpose") << int(Form::Vat21) << "R_CEL" << vat21::purpose;
+        QTest::newRow("VAT-Z kind") << int(Form::VatZ) << "r_rodzpod" << vatz::taxpayer_kind;
+        QTest::newRow("VAT-Z reason") << int(Form::VatZ) << "r_przycz" << vatz::cessation_reason;
+    }
+    void noOptionChosenIsStoredAs255()
+    {
+        QFETCH(int, form);
+        QFETCH(QString, group);
+        QFETCH(Field, field);
+        const Form f = static_cast<Form>(form);
+        auto d = openEditor(f, EditorDialog::NewRecord);
+        auto* options = control<RadioGroup>(*d, group);
+        QVERIFY(options);
+        options->setItemIndex(-1);
+        d->kl_okClick();
+        QCOMPARE(getU8(storedRecord(f), field), std::uint8_t(255));
+        for (const int stored : {255, options->count()}) {
+            setU8(bufferOf(f), field, static_cast<std::uint8_t>(stored));
+            d = openEditor(f, EditorDialog::Update);
+            QCOMPARE(control<RadioGroup>(*d, group)->itemIndex(), -1);
+            d->kl_okClick();
+            QCOMPARE(getU8(storedRecord(f), field), std::uint8_t(255));
+        }
     }
 
     // "Zapisz i &drukuj" saves and opens the print dialog for the form;

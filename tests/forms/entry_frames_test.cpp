@@ -20,6 +20,7 @@
 #include "ledger/ledger_test_files.h"
 #include "support/ui_test_environment.h"
 
+#include <QAbstractItemView>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
@@ -222,6 +223,32 @@ private slots:
         address->c_kraj->lineEdit()->clear();
         QTest::keyClicks(address->c_kraj->lineEdit(), QString(24, 'R'));
         QCOMPARE(address->c_kraj->currentText(), QString(20, 'R'));
+    }
+
+    // An editor holds dozens of these boxes: each builds its drop-down
+    // window when first opened, not with the box, and still completes what
+    // is typed from its list.
+    void aListBoxBuildsItsDropDownWhenFirstOpened()
+    {
+        const QWidgetList before = QApplication::topLevelWidgets();
+        Host host;
+        auto* address = host.add<Tfr_adr>();
+        QStringList windows;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w != &host.window && !before.contains(w))
+                windows << w->metaObject()->className();
+        QVERIFY2(windows.isEmpty(), qPrintable(windows.join(", ")));
+
+        QComboBox* box = address->c_miejsc;
+        box->addItems({"Nowa Wieś", "Nowy Targ"});
+        QVERIFY(showActive(&host.window));
+        moveFocus(box);
+        box->clearEditText();
+        QTest::keyClicks(box, "nowy");
+        QCOMPARE(box->currentText(), QString("nowy Targ"));
+        box->showPopup();
+        QVERIFY(box->view()->isVisible());
+        box->hidePopup();
     }
 
     // A REGON of a local unit has 14 digits; one of 9 is read back as 9.

@@ -164,7 +164,11 @@ private slots:
         QCOMPARE(getU8(record, nip::nip2_org_form), std::uint8_t(2));
 
         for (const auto& [stored, expected] : std::vector<std::pair<int, QList<bool>>>{
-                 {2, {false, false, true, true}}, {3, {true, true, true, true}}, {0, {true, true, false, false}}}) {
+                 {2, {false, false, true, true}},
+                 {3, {true, true, true, true}},
+                 {0, {true, true, false, false}},
+                 {5, {true, true, false, false}},
+                 {255, {true, true, false, false}}}) {
             setU8(buffer(), nip::nip2_org_form, static_cast<std::uint8_t>(stored));
             d = openNip2(EditorDialog::Update);
             QVERIFY2(shown() == expected, qPrintable(QString("stored form %1").arg(stored)));
@@ -209,6 +213,36 @@ private slots:
             QVERIFY(p->z_naz_pel->text().isEmpty() && p->m_nip_wsp->isBlank());
             QCOMPARE(p->fr_adr_wsp->c_kraj->currentText(), QString("POLSKA"));
         }
+    }
+
+    // A named partner whose reason byte is of no option is kept as it was,
+    // shown with no reason, until the operator chooses one.
+    void aPartnerWithAReasonOfNoOptionIsKeptAsItWas()
+    {
+        auto d = openNip2(EditorDialog::NewRecord);
+        Tfr_wsp* second = d->partnerFrame(2);
+        second->r_pow_zl->button(2)->click();
+        second->z_naz_pel->setText("KOWALSKI JAN  01-02-1960");
+        second->m_reg_wsp->setText("60020112345");
+        second->fr_adr_wsp->z_ul->setText("DŁUGA");
+        saved(*d);
+        setU8(buffer(), partner(2, partner_entry::reason), 9);
+        const Record stored(buffer().begin(), buffer().end());
+        const Field entry = nip::partners.item(1);
+        const auto entryOf = [&entry](const Record& r) {
+            return Record(r.begin() + entry.offset, r.begin() + entry.end());
+        };
+
+        d = openNip2(EditorDialog::Update);
+        QCOMPARE(d->partnerFrame(2)->r_pow_zl->itemIndex(), -1);
+        QCOMPARE(d->partnerFrame(2)->z_naz_pel->text(), QString("KOWALSKI JAN  01-02-1960"));
+        QCOMPARE(entryOf(saved(*d)), entryOf(stored));
+
+        d = openNip2(EditorDialog::Update);
+        d->partnerFrame(2)->r_pow_zl->button(1)->click();
+        Record changed = stored;
+        setU8(changed, partner(2, partner_entry::reason), 2);
+        QCOMPARE(entryOf(saved(*d)), entryOf(changed));
     }
 
     void aPartnersHeadingsFollowItsKind()

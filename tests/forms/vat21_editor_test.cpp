@@ -86,12 +86,16 @@ private slots:
         QCOMPARE(shownDates(*d), QStringList{"dt_pld"});
     }
 
+    // A named row shows all four of its valid dates, whatever the purpose,
+    // so that switching the purpose shows what is stored; saving keeps the
+    // dates of the chosen purpose only.
     void loadingFillsTheNamedRowsWithTheirValidDatesOnly()
     {
         Record rec = patternRecord();
         clearField(rec, vat21::countries);
         setU8(rec, vat21::purpose, 1);
         setStr(rec, entryField(2, country_entry::country), "Francja");
+        setDate(rec, entryField(2, country_entry::planned_first_supply), Date4{2005, 5, 2});
         setDate(rec, entryField(2, country_entry::first_supply), Date4{2005, 6, 30});
         setDate(rec, entryField(2, country_entry::choice_notified), Date4{2005, 13, 1});
         setDate(rec, entryField(4, country_entry::first_supply), Date4{2005, 7, 1}); // no country
@@ -99,10 +103,19 @@ private slots:
 
         auto d = openVat21(EditorDialog::Update);
         QCOMPARE(shownDates(*d), (QStringList{"dt_dost", "dt_zgl", "dt_dost_po_rez"}));
-        QCOMPARE(d->fr_wyb_kr(2)->c_kraj->currentText(), QString("Francja"));
-        QCOMPARE(d->fr_wyb_kr(2)->dt_dost->date(), QDate(2005, 6, 30));
-        QCOMPARE(d->fr_wyb_kr(2)->dt_zgl->date(), kTodayShown);
+        const Tfr_wyb_kr* row = d->fr_wyb_kr(2);
+        QCOMPARE(row->c_kraj->currentText(), QString("Francja"));
+        QCOMPARE(row->dt_dost->date(), QDate(2005, 6, 30));
+        QCOMPARE(row->dt_zgl->date(), kTodayShown);
         QCOMPARE(d->fr_wyb_kr(4)->dt_dost->date(), kTodayShown);
+        d->R_CEL->button(0)->click();
+        QCOMPARE(row->dt_pld->date(), QDate(2005, 5, 2));
+        d->kl_okClick();
+        const Record saved = stored();
+        QCOMPARE(getDate(saved, entryField(2, country_entry::planned_first_supply)), (Date4{2005, 5, 2}));
+        for (const Field& resignation :
+             {country_entry::first_supply, country_entry::choice_notified, country_entry::planned_supply_after})
+            QVERIFY(getDate(saved, entryField(2, resignation)).isZero());
     }
 
     void thePagesFollowTheForm()

@@ -85,15 +85,51 @@ private slots:
         shows(person, QString(11, '_'), "B.2. ADRES ZAMIESZKANIA");
     }
 
-    void aStoredPersonKeepsAllElevenDigitsOfThePesel()
+    // The identification number keeps every digit, from the ledger, stored
+    // or typed: a REGON of nine or fourteen digits, an eleven-digit PESEL.
+    void theIdentificationNumberKeepsItsDigits_data()
     {
-        Bytes rec = buffer();
-        setU8(rec, vatr::taxpayer_kind, 2);
-        setStr(rec, vatr::id_no, "80010112345");
-        auto d = openVatR(EditorDialog::Update);
-        QCOMPARE(d->m_pesel->text(), QString("80010112345"));
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("given"); // the ledger's REGON, or the stored number
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("ledger local unit") << int(EditorDialog::FromLedger) << 0 << "123456789-01234" << ""
+                                           << "12345678901234";
+        QTest::newRow("stored local unit") << int(EditorDialog::Update) << 0 << "12345678901234" << ""
+                                           << "12345678901234";
+        QTest::newRow("stored REGON") << int(EditorDialog::Update) << 0 << "123456789" << "" << "123456789";
+        QTest::newRow("typed local unit") << int(EditorDialog::NewRecord) << 0 << "" << "12345678901234"
+                                          << "12345678901234";
+        QTest::newRow("stored PESEL") << int(EditorDialog::Update) << 2 << "80010112345" << "" << "80010112345";
+    }
+    void theIdentificationNumberKeepsItsDigits()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, kind);
+        QFETCH(QString, given);
+        QFETCH(QString, typed);
+        QFETCH(QString, expected);
+        if (mode == EditorDialog::FromLedger) {
+            LedgerTestFile ledger(kAccount + 1);
+            Bytes taxpayer = ledger.taxpayer(kAccount, kAccountText);
+            setU8(taxpayer, ledger::taxpayer_kind, static_cast<std::uint8_t>(kind));
+            setStr(taxpayer, ledger::regon, given.toStdString());
+            ledger.save();
+            QVERIFY(LookupLedgerAccount(kAccountText, env->messages));
+        } else {
+            setU8(buffer(), vatr::taxpayer_kind, static_cast<std::uint8_t>(kind));
+            setStr(buffer(), vatr::id_no, given.toStdString());
+        }
+        auto d = openVatR(mode);
+        if (!typed.isEmpty()) {
+            focusOn(d->m_pesel);
+            d->m_pesel->setCursorPosition(0);
+            QTest::keyClicks(d->m_pesel, typed);
+        }
+        QCOMPARE(d->m_pesel->text(), expected);
         d->kl_okClick();
-        QCOMPARE(getStr(stored(), vatr::id_no), std::string("80010112345"));
+        QCOMPARE(getStr(stored(), vatr::id_no), expected.toStdString());
     }
 
     void periodsAreShownAndStoredOnlyWhereTheirOptionTakesThem()

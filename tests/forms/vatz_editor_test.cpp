@@ -60,15 +60,18 @@ protected:
     void writeFiles() override { writeRecordFile(Form::VatZ, personsNotice(), personsNotice()); }
 
 private slots:
-    void aYearBeforeTheFirstTheUpDownOffersReopensAtItsDefault_data()
+    // A stored year before 1990, or a longer number whose first four digits
+    // are, reopens at 1990.
+    void aYearBeforeTheFirstTheUpDownOffersReopensAtItsFirst_data()
     {
         QTest::addColumn<int>("year");
         QTest::addColumn<QString>("shown");
         QTest::newRow("1985") << 1985 << "1990";
+        QTest::newRow("four digits of a longer number") << 11550000 << "1990";
         QTest::newRow("2004") << 2004 << "2004";
         QTest::newRow("beyond the buttons") << 2150 << "2150";
     }
-    void aYearBeforeTheFirstTheUpDownOffersReopensAtItsDefault()
+    void aYearBeforeTheFirstTheUpDownOffersReopensAtItsFirst()
     {
         QFETCH(int, year);
         QFETCH(QString, shown);

@@ -1,13 +1,16 @@
 #include "common/modal_result.h"
+#include "records/nip_record.h"
 #include "print/CalibrationGrid.h"
 #include "print/Tf_zg_marg.h"
 #include "print/Tf_zg_margv.h"
 #include "print/Tf_zg_ods.h"
 #include "print/Tf_zg_odsv.h"
+#include "print/print_job.h"
 #include "support/ui_test_environment.h"
 
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -184,16 +187,41 @@ private slots:
         QCOMPARE(textOf("odsnip1d.Rdx"), std::string("   10\r\n   -1\r\n   30\r\n"));
     }
 
-    void unreadableFileKeepsItsGroupOut()
+    // A damaged file is told of, shows the rows read before the fault and is
+    // written anew: its forms print again.
+    void damagedFileIsShownAsFarAsReadableAndWrittenAnew()
     {
-        writeTextFile("margnip2.Rdx", "    1    x\r\n");
-        Tf_zg_marg dialog;
-        QCOMPARE(env->messages.shown, (Shown{{"error", "I/O error 106: margnip2.Rdx, wiersz 1", ""}}));
-        QVERIFY(!dialog.findChild<QGroupBox*>("g_nip2")->isEnabled());
-        dialog.kl_okClick();
-        QCOMPARE(dialog.result(), kModalOk);
-        QCOMPARE(textOf("margnip2.Rdx"), std::string("    1    x\r\n"));
-        QVERIFY(QFile::exists("margnip1.Rdx") && QFile::exists("margnip3.Rdx"));
+        writeTextFile("margnip2.Rdx", "    4    5\r\n    1    x\r\n    7    7\r\n");
+        writeTextFile("odsvatr.Rdx", "    3\r\n  1.5\r\n");
+        writeTextFile("odsvatrd.Rdx", "    9\r\n    8\r\n");
+        {
+            Tf_zg_marg dialog;
+            QCOMPARE(env->messages.shown, (Shown{{"error", "I/O error 106: margnip2.Rdx, wiersz 2", ""}}));
+            QVERIFY(dialog.findChild<QGroupBox*>("g_nip2")->isEnabled());
+            QVERIFY(!dialog.findChild<QLabel*>("e_uszk_nip2")->isHidden());
+            QVERIFY(dialog.findChild<QLabel*>("e_uszk_nip1")->isHidden());
+            const CalibrationGrid* grid = gridOf(dialog, "sg_nip2");
+            QCOMPARE(column(grid, 1), (QStringList{"4"} + QStringList(7, "0")));
+            QCOMPARE(column(grid, 2), (QStringList{"5"} + QStringList(7, "0")));
+            dialog.kl_okClick();
+            QCOMPARE(dialog.result(), kModalOk);
+        }
+        std::string rows = "    4    5\r\n";
+        for (int row = 2; row <= 8; ++row)
+            rows += "    0    0\r\n";
+        QCOMPARE(textOf("margnip2.Rdx"), rows);
+        const std::vector<std::uint8_t> nip2(nip::kRecordSize);
+        const JobPlan plan = planPrintJob(FormKind::Nip2, nip2, {true}, 2480, 3508);
+        QCOMPARE(plan.pages.at(0).originX, 4 * 11);
+        QCOMPARE(plan.pages.at(0).topY, 5 * 11);
+
+        Tf_zg_odsv dialog;
+        QCOMPARE(env->messages.shown.size(), std::size_t(2));
+        QCOMPARE(env->messages.shown.back().text, std::string("I/O error 106: odsvatr.Rdx, wiersz 2"));
+        QCOMPARE(column(gridOf(dialog, "sg_vatr"), 1).mid(0, 3), (QStringList{"3", "0", "0"}));
+        click(dialog, "kl_domyslne_vatr");
+        click(dialog, "kl_ok");
+        QCOMPARE(textOf("odsvatr.Rdx").substr(0, 21), std::string("    9\r\n    8\r\n    0\r\n"));
     }
 
     void leavingAnInvalidGridIsCheckedExceptForCancel()

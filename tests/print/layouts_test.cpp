@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <iterator>
 #include <optional>
 #include <set>
 #include <string>
@@ -111,6 +113,39 @@ TEST(PageLayouts, PurposeCrossesOfPartA)
             if (i.y < office->y)
                 partACrosses.push_back(i);
         EXPECT_EQ(partACrosses, (c.col ? Items{{X(*c.col), partA + mm(c.belowMm), "XX"}} : Items{}));
+    }
+}
+
+// Whether two texts cover each other in print: 12-point fixed-pitch
+// characters are 2.54 mm wide and about 4 mm high.
+bool coverEachOther(const Item& a, const Item& b)
+{
+    const auto right = [](const Item& i) { return i.x + static_cast<int>(i.text.size()) * kScaleX * 254 / 100; };
+    return std::abs(a.y - b.y) < mm(4) && a.x < right(b) && b.x < right(a);
+}
+
+// The pages whose layout is ours print readably before anyone calibrates
+// them: texts that a calibration keeps apart stay apart with no spacing file.
+TEST(PageLayouts, PagesLaidOutHereKeepTheirLinesApartWithNoCalibration)
+{
+    const PageId ours[] = {PageId::Nip1_2, PageId::Nip1_3, PageId::Nip1_4, PageId::Nip2_2, PageId::Nip2_3,
+        PageId::Nip2_4, PageId::Nip3_2, PageId::NipB_2, PageId::VatR_2, PageId::VatRUe_1, PageId::Vat21_2};
+    PageWriter::SpacingTable calibrated{};
+    calibrated.fill(mm(50));
+    for (const PageSections& p : kAllPages) {
+        if (std::ranges::find(ours, p.page) == std::end(ours))
+            continue;
+        SCOPED_TRACE(testing::Message() << "page " << static_cast<int>(p.page));
+        const auto rec = filledRecord(p.form);
+        const Items apart = render(p.page, rec, calibrated);
+        const Items uncalibrated = render(p.page, rec);
+        ASSERT_EQ(apart.size(), uncalibrated.size());
+        for (std::size_t i = 0; i < apart.size(); ++i)
+            for (std::size_t j = i + 1; j < apart.size(); ++j)
+                if (!coverEachOther(apart[i], apart[j])) {
+                    EXPECT_FALSE(coverEachOther(uncalibrated[i], uncalibrated[j]))
+                        << uncalibrated[i].text << " / " << uncalibrated[j].text;
+                }
     }
 }
 

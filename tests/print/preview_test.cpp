@@ -2,8 +2,8 @@
 #include "common/modal_result.h"
 #include "print/PreviewDialog.h"
 #include "print/Tf_wydr.h"
+#include "print/blank_alignment.h"
 #include "print/blank_form_names.h"
-#include "print/blank_form_scan.h"
 #include "print/calibration_files.h"
 #include "print/job_preview.h"
 #include "print/page_layouts.h"
@@ -19,17 +19,20 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QDir>
 #include <QLabel>
 #include <QPageLayout>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollArea>
 #include <QtTest>
 
+#include <cmath>
 #include <cstring>
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -102,13 +105,34 @@ QList<QByteArray> pdfPageImages(const QString& file)
 }
 
 // A blank form's scan: a pale sheet with a red box 20 mm from its corner.
-void writeScan(const QString& file)
+void writeScan(const QString& file, const QColor& paper = QColor(250, 250, 235))
 {
     QDir().mkpath(QString::fromStdString(std::string(kBlankFormFolder)));
     QImage scan(210 * 4, 297 * 4, QImage::Format_RGB32);
-    scan.fill(QColor(250, 250, 235));
+    scan.fill(paper);
     QPainter(&scan).fillRect(QRect(20 * 4, 20 * 4, 30 * 4, 10 * 4), Qt::red);
     QVERIFY(scan.save(file));
+}
+
+// The top-left corner of the scan's red box in a rendered page.
+QPoint redCorner(const QImage& page)
+{
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (const QRgb c = page.pixel(x, y); qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60)
+                return {x, y};
+    return {-1, -1};
+}
+
+// Where the data's dark pixels are, away from the box in either of its places.
+std::vector<QPoint> dataInk(const QImage& page, const QRect& box1, const QRect& box2)
+{
+    std::vector<QPoint> ink;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (!box1.contains(x, y) && !box2.contains(x, y) && qGray(page.pixel(x, y)) < 100)
+                ink.emplace_back(x, y);
+    return ink;
 }
 
 // A source of three sheets that each fill a 10 mm square at the printable
@@ -287,40 +311,6 @@ private slots:
         QCOMPARE(QDir(".").entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList());
     }
 
-    // The first scan file of a label's candidates is read; a PDF gives its
-    // first page, a damaged file no scan.
-    void scansAreFoundAndRead()
-    {
-        QCOMPARE(blankFormScanPath("VAT-Z 1/1"), std::string());
-        writeScan("druki/VAT-Z_1z1.jpg");
-        QCOMPARE(blankFormScanPath("VAT-Z 1/1"), std::string("druki/VAT-Z_1z1.jpg"));
-        writeBytes("druki/VAT-Z_1z1.png", {'n', 'i', 'e'});
-        QCOMPARE(blankFormScanPath("VAT-Z 1/1"), std::string("druki/VAT-Z_1z1.png"));
-        QVERIFY(loadBlankFormScan("druki/VAT-Z_1z1.png").isNull());
-        const QImage jpeg = loadBlankFormScan("druki/VAT-Z_1z1.jpg");
-        QCOMPARE(jpeg.size(), QSize(840, 1188));
-        QVERIFY(qRed(jpeg.pixel(100, 100)) > 200 && qGreen(jpeg.pixel(100, 100)) < 60);
-
-#ifdef ZG_HAVE_POPPLER
-        {
-            QPdfWriter pdf("druki/VAT-21_1z2.pdf");
-            pdf.setPageSize(QPageSize(QPageSize::A4));
-            pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-            pdf.setResolution(254); // ten dots a millimetre
-            QPainter painter(&pdf);
-            painter.fillRect(QRect(200, 200, 300, 100), Qt::red);
-            pdf.newPage();
-        }
-        const QImage page = loadBlankFormScan(blankFormScanPath("VAT-21 1/2"));
-        QVERIFY(!page.isNull());
-        const double perMm = page.width() / 210.0;
-        QCOMPARE(page.pixelColor(qRound(35 * perMm), qRound(25 * perMm)), QColor(Qt::red));
-        QCOMPARE(page.pixelColor(qRound(15 * perMm), qRound(25 * perMm)), QColor(Qt::white));
-#else
-        QSKIP("built without the PDF reader");
-#endif
-    }
-
     // The scan lies under the preview's sheet only; "Drukuj" from the preview
     // prints the normal job, the very pages printed without a scan.
     void scanShowsInThePreviewOnlyAndDrukujPrintsTheJob()
@@ -363,6 +353,81 @@ private slots:
         QCOMPARE(dialog.result(), kModalOk);
         QCOMPARE(pdfPages("wydruk.pdf"), 4);
         QCOMPARE(pdfPageImages("wydruk.pdf"), pdfPageImages("bez-skanu.pdf"));
+    }
+
+    // On plain paper the preview shows the complete form at the exact scale;
+    // the arrow keys, Shift and the mouse move the blank under the data,
+    // which stays put, and the correction holds for the next preview.
+    void blankMovesUnderTheDataAndStaysMoved()
+    {
+        nip1InBuffer();
+        // White, so the data's edges look the same wherever the blank lies.
+        writeScan("druki/NIP-1_1z4.png", Qt::white);
+        Tf_wydr dialog;
+        dialog.FormActivate();
+        dialog.rb_czysty->click();
+        // Where the box's corner lies at the zoom shown, moved and scaled.
+        const auto boxAt = [](const PreviewDialog& preview, double rightMm, double downMm, double scale = 1.0) {
+            const double s = preview.screenPixelsPerMm();
+            return QPointF((20 * scale + rightMm) * s, (20 * scale + downMm) * s);
+        };
+        const auto near = [](QPoint found, QPointF expected) {
+            return std::abs(found.x() - expected.x()) <= 1.5 && std::abs(found.y() - expected.y()) <= 1.5;
+        };
+        dialog.runPreviewDialog = [&](QDialog& d) {
+            auto& preview = static_cast<PreviewDialog&>(d);
+            preview.show();
+            QVERIFY(QTest::qWaitForWindowActive(&preview));
+            QCOMPARE(preview.windowTitle(), QString("Podgląd wydruku – na czystym papierze, dokładna skala"));
+            for (int i = 0; i < 6; ++i) // about ten pixels a millimetre
+                QTest::keyClick(&preview, Qt::Key_Plus, Qt::ControlModifier);
+            const QImage before = preview.shownPage();
+            QVERIFY(near(redCorner(before), boxAt(preview, 0, 0)));
+
+            auto* area = preview.findChild<QScrollArea*>("sb_strona");
+            QTest::keyClick(area, Qt::Key_Right);
+            QTest::keyClick(area, Qt::Key_Down, Qt::ShiftModifier);
+            QVERIFY(near(redCorner(preview.shownPage()), boxAt(preview, 0.5, 5)));
+            // Dragged 2 mm right and 1 mm up.
+            QWidget* view = area->widget();
+            const double s = preview.screenPixelsPerMm();
+            const QPointF from(200, 200);
+            const QPointF to = from + QPointF(2 * s, -1 * s);
+            for (const auto& [type, at, button, buttons] :
+                 {std::tuple{QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::MouseButtons(Qt::LeftButton)},
+                  std::tuple{QEvent::MouseMove, to, Qt::NoButton, Qt::MouseButtons(Qt::LeftButton)},
+                  std::tuple{QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::MouseButtons()}}) {
+                QMouseEvent event(type, at, view->mapToGlobal(at), button, buttons, Qt::NoModifier);
+                QApplication::sendEvent(view, &event);
+            }
+            QCOMPARE(preview.e_przesuniecie->text(), QString("Przesunięcie: w prawo 2,5 mm, w dół 4,0 mm"));
+            preview.ud_skala_formularza->setValue(98.0);
+            const QImage after = preview.shownPage();
+            QVERIFY(near(redCorner(after), boxAt(preview, 2.5, 4, 0.98)));
+
+            const QRect box1 = QRectF(boxAt(preview, 0, 0), QSizeF(30 * s, 10 * s)).toRect().adjusted(-2, -2, 2, 2);
+            const QRect box2 =
+                QRectF(boxAt(preview, 2.5, 4, 0.98), QSizeF(29.4 * s, 9.8 * s)).toRect().adjusted(-2, -2, 2, 2);
+            const std::vector<QPoint> ink = dataInk(before, box1, box2);
+            QVERIFY(ink.size() > 1000);
+            QVERIFY(ink == dataInk(after, box1, box2));
+            preview.reject();
+        };
+        dialog.kl_podgladClick();
+        QCOMPARE(loadBlankAlignment("NIP-1 1/4").alignment, (BlankAlignment{2.5, 4.0, 0.98}));
+
+        dialog.runPreviewDialog = [&](QDialog& d) {
+            auto& preview = static_cast<PreviewDialog&>(d);
+            preview.show();
+            QVERIFY(QTest::qWaitForWindowActive(&preview));
+            QVERIFY(near(redCorner(preview.shownPage()), boxAt(preview, 2.5, 4, 0.98)));
+            QCOMPARE(preview.ud_skala_formularza->value(), 98.0);
+            QTest::keyClick(&preview, Qt::Key_W, Qt::AltModifier);
+            QTRY_VERIFY(near(redCorner(preview.shownPage()), boxAt(preview, 0, 0)));
+            preview.reject();
+        };
+        dialog.kl_podgladClick();
+        QCOMPARE(loadBlankAlignment("NIP-1 1/4").alignment, BlankAlignment{});
     }
 
 private:

@@ -1,7 +1,9 @@
 #include "common/cp1250.h"
 #include "common/modal_result.h"
+#include "records/nip_record.h"
 #include "records/vat_records.h"
 #include "print/Tf_wydr.h"
+#include "print/blank_form_names.h"
 #include "print/calibration_files.h"
 #include "register/record_files.h"
 #include "register/register_ops.h"
@@ -14,11 +16,14 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QtTest>
 
 #include <csignal>
+#include <functional>
 #include <memory>
 #include <sys/resource.h>
 
@@ -28,15 +33,18 @@ namespace {
 
 constexpr int kDpi = 150;
 
-// Remembers the progress bar and the page label as each prompt finds them.
+// Remembers the progress bar and the page label as each prompt finds them,
+// and does at each what the test wants done under it.
 class PromptWatch : public ScriptedMessages {
 public:
     const Tf_wydr* dialog = nullptr;
     std::vector<std::pair<int, QString>> atPrompts;
+    std::function<void()> underPrompt = [] { };
 
     bool confirm(const std::string& text, const std::string& caption) override
     {
         atPrompts.emplace_back(dialog->wsk_druk->value(), dialog->e_dr_str->text());
+        underPrompt();
         return ScriptedMessages::confirm(text, caption);
     }
 };
@@ -62,6 +70,23 @@ QStringList visibleBoxes(const Tf_wydr& dialog)
             labels << box->text() + (box->isChecked() ? "+" : "") + (box->isEnabled() ? "" : "!");
     }
     return labels;
+}
+
+// A blank form's scan of the page: a pale sheet with a box.
+void writeBlank(const char* label)
+{
+    QDir().mkpath(QString::fromStdString(std::string(kBlankFormFolder)));
+    QImage scan(210, 297, QImage::Format_RGB32);
+    scan.fill(QColor(250, 250, 235));
+    QPainter(&scan).fillRect(QRect(20, 20, 30, 10), Qt::red);
+    QVERIFY(scan.save(QString::fromStdString(blankFormCandidates(label).front())));
+}
+
+// The images of a PDF file (their masks not counted).
+int pdfImages(const QString& file)
+{
+    return int(toolOutput("pdfimages", {"-list", file}).count(QRegularExpression("^\\s*\\d+\\s+\\d+\\s+image\\b",
+                                                                             QRegularExpression::MultilineOption)));
 }
 
 // Leaves ticked the first page only, or none.
@@ -168,6 +193,90 @@ private slots:
         QCOMPARE(env->messages.shown.back().text, std::string("Włóż druk NIP-D 2/2"));
         QCOMPARE(dialog->wsk_druk->maximum(), 8);
         QCOMPARE(pdfPages("wydruk.pdf"), 8);
+    }
+
+    // Partners in use that the NIP-D count leaves off the sheets are told of
+    // before the first prompt; "Tak" prints the sheets they need, both pages
+    // of each, and the stored count stays as it is.
+    void partnersLeftOffAreToldOfAndOfferedTheirSheets_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("partner"); // the one in use
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QString>("notice"); // empty: no question
+        QTest::addColumn<int>("pages");
+        const QString fourToSix = "Dane wspólników 4–6 nie zostaną wydrukowane: liczba załączników NIP-D wynosi 1.";
+        const QString oneToSix = "Dane wspólników 1–6 nie zostaną wydrukowane: liczba załączników NIP-D wynosi 0.";
+        QTest::newRow("count 1, partner 5, yes") << 1 << 5 << true << fourToSix << 8;
+        QTest::newRow("count 1, partner 5, no") << 1 << 5 << false << fourToSix << 6;
+        QTest::newRow("count 0, partner 2, yes") << 0 << 2 << true << oneToSix << 6;
+        QTest::newRow("count 0, partner 4, no") << 0 << 4 << false << oneToSix << 4;
+        QTest::newRow("count 1, partner 3") << 1 << 3 << false << QString() << 6;
+        QTest::newRow("count 2, partner 6") << 2 << 6 << false << QString() << 8;
+    }
+    void partnersLeftOffAreToldOfAndOfferedTheirSheets()
+    {
+        QFETCH(int, count);
+        QFETCH(int, partner);
+        QFETCH(bool, yes);
+        QFETCH(QString, notice);
+        QFETCH(int, pages);
+        const Bytes rec = nipInBuffer(2, count);
+        const Field entry = nip::partners.item(std::uint32_t(partner - 1));
+        setU8(rec, entry / partner_entry::reason, 1);
+        setStr(rec, entry / partner_entry::name, "WSPOLNIK");
+        dialog->form_kind = FormKind::Nip2;
+        dialog->FormActivate();
+        if (!notice.isEmpty())
+            env->messages.answers.push_back(yes);
+        env->messages.answers.insert(env->messages.answers.end(), std::size_t(pages), true);
+        dialog->kl_drukClick();
+
+        const std::size_t prompts = env->messages.shown.size() - (notice.isEmpty() ? 0 : 1);
+        QCOMPARE(prompts, std::size_t(pages));
+        if (!notice.isEmpty()) {
+            const ScriptedMessages::Shown& asked = env->messages.shown[0];
+            QCOMPARE(asked.kind, std::string("question"));
+            QCOMPARE(asked.caption, std::string("Wydruk zgłoszenia NIP-2"));
+            QVERIFY2(asked.text.starts_with(notice.toStdString() + "\n\nWydrukować potrzebne arkusze NIP-D?"),
+                     asked.text.c_str());
+        }
+        QCOMPARE(pdfPages("wydruk.pdf"), pages);
+        QCOMPARE(getU8(recordBuffer(KindRejfor), nip::attach_d_count), std::uint8_t(count));
+    }
+
+    // While a job runs its buttons are off: what reaches the dialog under a
+    // prompt starts no second job and closes nothing.
+    void aRunningJobTakesNoSecondClick()
+    {
+        activateNip1();
+        dialog->show();
+        int previews = 0;
+        dialog->runPreviewDialog = [&](QDialog&) { ++previews; };
+        QStringList underPrompts;
+        bool inJobStartedUnderAPrompt = false;
+        env->messages.underPrompt = [&] {
+            for (QPushButton* b : {dialog->kl_druk, dialog->kl_podglad, dialog->kl_anuluj})
+                underPrompts << b->objectName() + (b->isEnabled() ? "+" : "");
+            if (inJobStartedUnderAPrompt)
+                return;
+            inJobStartedUnderAPrompt = true;
+            dialog->kl_druk->click();
+            dialog->kl_podglad->click();
+            QTest::keyClick(dialog.get(), Qt::Key_Return);
+            QTest::keyClick(dialog.get(), Qt::Key_Escape);
+            inJobStartedUnderAPrompt = false;
+            underPrompts << QString::number(dialog->result());
+        };
+        env->messages.answers = {true, false, true, true};
+        dialog->kl_drukClick();
+
+        QCOMPARE(env->messages.shown.size(), std::size_t(4));
+        const QStringList offAndOpen = {"kl_druk", "kl_podglad", "kl_anuluj", "0"};
+        QCOMPARE(underPrompts, offAndOpen + offAndOpen + offAndOpen + offAndOpen);
+        QCOMPARE(previews, 0);
+        QCOMPARE(dialog->result(), kModalOk);
+        QCOMPARE(pdfPages("wydruk.pdf"), 3);
     }
 
     void printedPdfMatchesTheExporter()
@@ -281,6 +390,79 @@ private slots:
         }
         QCOMPARE(previews, 0);
         QCOMPARE(QDir(".").entryList({".zgloszenia-*"}, QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    // Each printer keeps its own way of printing; plain paper always has the
+    // exact scale and leaves the choice for sheets as it was.
+    void printingChoicesAreRememberedPerPrinter()
+    {
+        activateNip1();
+        QVERIFY(dialog->rb_druki->isChecked() && dialog->chbox_skala->isEnabled() && !dialog->chbox_skala->isChecked());
+        dialog->rb_czysty->click();
+        QVERIFY(!dialog->chbox_skala->isEnabled() && dialog->chbox_skala->isChecked());
+        printer->setupAccepted = true;
+        printer->chosenName = "Igłowa/2";
+        dialog->kl_ustdrClick();
+        QVERIFY(dialog->rb_druki->isChecked() && !dialog->chbox_skala->isChecked());
+        dialog->chbox_skala->click();
+
+        const struct {
+            const char* printer;
+            bool plainPaper;
+            bool scaleTicked;
+            PrintOptions options;
+        } reopened[] = {
+            {"Drukarka testowa", true, true, {true, false}},
+            {"Igłowa/2", false, true, {false, true}},
+            {"Igłowa", false, false, {false, false}},
+        };
+        for (const auto& r : reopened) {
+            printer->name = r.printer;
+            dialog = std::make_unique<Tf_wydr>();
+            activateNip1();
+            QVERIFY2(dialog->rb_czysty->isChecked() == r.plainPaper, r.printer);
+            QVERIFY2(dialog->chbox_skala->isChecked() == r.scaleTicked, r.printer);
+            QVERIFY2(dialog->printOptions() == r.options, r.printer);
+        }
+        dialog->rb_druki->click();
+        QVERIFY(dialog->chbox_skala->isEnabled() && !dialog->chbox_skala->isChecked());
+    }
+
+    // On plain paper nothing is inserted, so nothing is asked for page by
+    // page; pages without a blank form are named in one question first.
+    void plainPaperPrintsEachPageOverItsBlank_data()
+    {
+        QTest::addColumn<int>("blanks"); // the first pages that have one
+        QTest::addColumn<QList<bool>>("answers");
+        QTest::addColumn<int>("printed");
+        QTest::newRow("every page has one") << 4 << QList<bool>{} << 4;
+        QTest::newRow("two without, printed") << 2 << QList<bool>{true} << 4;
+        QTest::newRow("two without, cancelled") << 2 << QList<bool>{false} << 0;
+    }
+    void plainPaperPrintsEachPageOverItsBlank()
+    {
+        QFETCH(int, blanks);
+        QFETCH(QList<bool>, answers);
+        QFETCH(int, printed);
+        const char* labels[] = {"NIP-1 1/4", "NIP-1 2/4", "NIP-1 3/4", "NIP-1 4/4"};
+        for (int i = 0; i < blanks; ++i)
+            writeBlank(labels[i]);
+        activateNip1();
+        dialog->rb_czysty->click();
+        env->messages.answers.assign(answers.begin(), answers.end());
+        dialog->kl_drukClick();
+
+        std::vector<ScriptedMessages::Shown> asked;
+        if (blanks < 4)
+            asked.push_back({"confirm",
+                             "Brak czystego formularza w katalogu druki dla stron:\nNIP-1 3/4, NIP-1 4/4.\n"
+                             "Wydrukować je bez formularza?",
+                             "Wydruk zgłoszenia NIP-1"});
+        QCOMPARE(env->messages.shown, asked);
+        QCOMPARE(dialog->result(), printed ? kModalOk : 0);
+        QCOMPARE(pdfPages("wydruk.pdf"), printed ? printed : -1);
+        if (printed)
+            QCOMPARE(pdfImages("wydruk.pdf"), blanks); // the scans, under their pages
     }
 
     void printerSetupShowsANewlyChosenPrinter()

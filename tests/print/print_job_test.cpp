@@ -22,8 +22,7 @@ class FakePrinter : public PrinterDevice {
 public:
     FakePrinter(int width, int height) : width_(width), height_(height) { }
 
-    int pageWidthPixels() const override { return width_; }
-    int pageHeightPixels() const override { return height_; }
+    PrintableArea printableArea() const override { return {width_, height_, 300.0}; }
     Canvas& beginDocument(const std::string& name) override
     {
         EXPECT_FALSE(open_) << "a document began inside another";
@@ -31,15 +30,25 @@ public:
         names.push_back(name);
         return documents.emplace_back();
     }
-    void endDocument() override
+    bool endDocument() override
     {
         EXPECT_TRUE(open_);
         open_ = false;
+        return documents.size() != failingDocument;
+    }
+    void preparePage(const JobPlan& plan, const PlannedPage& page) override
+    {
+        EXPECT_TRUE(open_);
+        prepared.push_back(page.label);
+        pixelsPerUnit = plan.devicePixelsPerUnit();
     }
     bool open() const { return open_; }
 
     std::deque<RecordingCanvas> documents;
+    std::size_t failingDocument = 0; // the one whose end fails, from 1; 0 none
     std::vector<std::string> names;
+    std::vector<std::string> prepared;
+    double pixelsPerUnit = 0.0;
 
 private:
     int width_;
@@ -87,13 +96,14 @@ struct PrintJobTest : ::testing::Test {
     RecordedProgress progress;
     std::vector<RenderedPage> rendered;
 
-    int run(FormKind kind, const std::vector<std::uint8_t>& record, const BoxTicks& ticked = kAllTicked)
+    int run(FormKind kind, const std::vector<std::uint8_t>& record, const BoxTicks& ticked = kAllTicked,
+            const PrintOptions& options = {})
     {
         auto render = [this](PageId page, PageWriter& w, ConstBytes, int sheet) {
             rendered.push_back({page, sheet, w.scale_x, w.scale_y, w.origin_x, w.pen_y});
             w.plain(0, printedPage(page).label);
         };
-        return runPrintJob(kind, record, ticked, {printer, messages, render, &progress});
+        return runPrintJob(kind, record, ticked, {printer, messages, render, &progress, options});
     }
     void answerOk(int n) { messages.answers.insert(messages.answers.end(), n, true); }
 };
@@ -220,6 +230,36 @@ TEST_F(PrintJobTest, EachPageStartsAtItsMarginPairInPixels)
     EXPECT_EQ(printer.documents[4].items.at(0), (RecordingCanvas::Item{77, 770, "NIP-D 1/2"}));
 }
 
+// The exact scale plans in hundredths of a millimetre, 300 dpi being 300 /
+// 2540 pixels to one; plain paper asks for no sheet.
+TEST_F(PrintJobTest, TheExactScaleIsTrueMillimetresAndPlainPaperAsksNothing)
+{
+    calibration::MarginTable margins{};
+    margins[0] = {3, 10};
+    calibration::saveMargins(calibration::margvatz, margins);
+    const struct {
+        PrintOptions options;
+        bool prompted;
+        RenderedPage page;
+        double pixelsPerUnit;
+    } cases[] = {
+        {{false, false}, true, {PageId::VatZ_1, 1, 11, 11, 33, 110}, 1.0},
+        {{false, true}, true, {PageId::VatZ_1, 1, 100, 100, 300, 1000}, 300.0 / 2540},
+        {{true, false}, false, {PageId::VatZ_1, 1, 100, 100, 300, 1000}, 300.0 / 2540},
+    };
+    for (const auto& c : cases) {
+        messages = {};
+        rendered.clear();
+        printer.prepared.clear();
+        answerOk(c.prompted ? 1 : 0);
+        EXPECT_EQ(run(FormKind::VatZ, recordFor(FormKind::VatZ), kAllTicked, c.options), 1);
+        EXPECT_EQ(messages.shown.size(), c.prompted ? 1u : 0u);
+        EXPECT_EQ(rendered, std::vector<RenderedPage>{c.page});
+        EXPECT_EQ(printer.prepared, std::vector<std::string>{"VAT-Z 1/1"});
+        EXPECT_DOUBLE_EQ(printer.pixelsPerUnit, c.pixelsPerUnit);
+    }
+}
+
 TEST_F(PrintJobTest, NipBUsesTheNip1Files)
 {
     calibration::MarginTable margins{};
@@ -259,6 +299,24 @@ TEST_F(PrintJobTest, AbsurdCalibrationIsBoundedInsteadOfOverflowing)
     ASSERT_EQ(rendered.size(), 1u);
     EXPECT_EQ(rendered[0].originX, kCalibratedPixelLimit);
     EXPECT_EQ(rendered[0].penY, -kCalibratedPixelLimit);
+}
+
+// A sheet the printer lost is no printed page: the job stops there, told,
+// and asks for no further sheet.
+TEST_F(PrintJobTest, APageThePrinterCouldNotCompleteEndsTheJob)
+{
+    printer.failingDocument = 2;
+    answerOk(2);
+    try {
+        run(FormKind::VatR, recordFor(FormKind::VatR, 1));
+        ADD_FAILURE() << "the job went on";
+    } catch (const PrinterError& e) {
+        EXPECT_EQ(std::string(e.what()), "Drukarka nie zakończyła wydruku strony VAT-R 2/2. Wydruk przerwano.");
+    }
+    EXPECT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(progress.labels, (std::vector<std::string>{"VAT-R 1/2", "VAT-R 2/2"}));
+    EXPECT_EQ(printer.documents.size(), 2u);
+    EXPECT_FALSE(printer.open());
 }
 
 TEST_F(PrintJobTest, UnreadableCalibrationEndsTheJobBeforeAnyPage)

@@ -140,14 +140,54 @@ TEST(VatLayouts, VatRSecondPagePrintsPeriodsOnlyWhereAPeriodIsStored)
     setI32(rec, vatr::first_decl_year, 2004);
 
     const Items items = render(PageId::VatR_2, rec, spacingOf({30, 40, 50, 60}, 5));
-    const int cash = kTopY + 4 * kLineStep + mm(9) + 30;
-    const int firstDecl = cash + 40 + 50 + mm(9) + 60;
+    // Each section a line below the last, and its spacing on top.
+    const int cash = kTopY + 4 * kLineStep + mm(9) + kLineStep + 30;
+    const int firstDecl = cash + kLineStep + 40 + kLineStep + 50 + mm(9) + kLineStep + 60;
     const Items expected = {{X(80), cash, "XX"}, {X(160), cash, "0 3-2005"}, {X(160), firstDecl, "XX"},
         {X(95), firstDecl + mm(9), "1 2-2004"}};
     EXPECT_EQ(printedAt(items, expected), expected);
     EXPECT_EQ(crosses(items).size(), 2u);
     for (const Item& i : items)
         EXPECT_EQ(i.text.find("-0"), std::string::npos) << "no period printed for an unset choice: " << i.text;
+}
+
+// The editor stores the day of its date pickers whatever is ticked: a date
+// reaches the sheet only beside a ticked box that it dates.
+TEST(VatLayouts, DatesPrintOnlyWithATickedBoxTheyDate)
+{
+    struct Case {
+        const char* what;
+        PageId page;
+        Field ticks;
+        Field date;
+        int line; // the date's; every section a line below the last
+    };
+    const Case cases[] = {
+        {"C.1, poz. 28", PageId::VatR_2, vatr::c1_items, vatr::c1_date, kTopY + 4 * kLineStep + mm(9)},
+        {"VAT-R/UE poz. 5", PageId::VatRUe_1, vatr::ue_kinds, vatr::ue_start_date, kTopY + 3 * kLineStep},
+        {"VAT-R/UE poz. 7", PageId::VatRUe_1, vatr::ue_end_kinds, vatr::ue_end_date, kTopY + 5 * kLineStep},
+    };
+    const auto tickAll = [](Bytes rec, const Field& ticks, std::uint8_t value) {
+        for (std::uint32_t k = 0; k < ticks.count; ++k)
+            setU8(rec, ticks.item(k), value);
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto rec = clearedRecord(vatr::kRecordSize);
+        setDate(rec, c.date, {2004, 5, 17});
+        // The boxes of the other groups ticked, as in a record that
+        // registers for VAT UE and ends nothing.
+        for (const Case& other : cases)
+            if (other.ticks.offset != c.ticks.offset)
+                tickAll(rec, other.ticks, 1);
+        const Items date = {{X(60), c.line, "1 7 - 0 5 - 2 0 0 4"}};
+        EXPECT_EQ(printedAt(render(c.page, rec), date), Items{}) << "none of its boxes ticked";
+        for (std::uint32_t k = 0; k < c.ticks.count; ++k) {
+            tickAll(rec, c.ticks, 0);
+            setU8(rec, c.ticks.item(k), 1);
+            EXPECT_EQ(printedAt(render(c.page, rec), date), date) << "box " << k + 1 << " ticked";
+        }
+    }
 }
 
 } // namespace

@@ -6,15 +6,15 @@
 #include <vector>
 
 // A message seam for tests: every message the program shows is recorded;
-// confirmations are answered from a script. Reading what was shown (its
-// size, an entry, a comparison, texts()) counts as the test having looked
-// at it; the user-interface test environment fails a test that leaves a
-// message nobody looked at, a scripted answer no prompt used, or a prompt
-// the script did not answer.
+// confirmations and questions are answered from a script. Reading what was
+// shown (its size, an entry, a comparison, texts()) counts as the test
+// having looked at it; the user-interface test environment fails a test
+// that leaves a message nobody looked at, a scripted answer no prompt used,
+// or a prompt the script did not answer.
 class ScriptedMessages : public Messenger {
 public:
     struct Shown {
-        std::string kind; // "inform", "confirm" or "error"
+        std::string kind; // "inform", "confirm", "question" or "error"
         std::string text;
         std::string caption;
         bool operator==(const Shown&) const = default;
@@ -50,14 +50,11 @@ public:
     void error(const std::string& text) override { shown.push_back({"error", text, {}}); }
     bool confirm(const std::string& text, const std::string& caption) override
     {
-        shown.push_back({"confirm", text, caption});
-        if (answers.empty()) {
-            unscripted = true;
-            return false;
-        }
-        const bool a = answers.front();
-        answers.pop_front();
-        return a;
+        return answer({"confirm", text, caption});
+    }
+    bool question(const std::string& text, const std::string& caption) override
+    {
+        return answer({"question", text, caption});
     }
 
     std::vector<std::string> texts() const
@@ -72,4 +69,17 @@ public:
     ShownList shown;
     std::deque<bool> answers;
     bool unscripted = false; // a prompt came that the script did not answer
+
+private:
+    bool answer(Shown asked)
+    {
+        shown.push_back(std::move(asked));
+        if (answers.empty()) {
+            unscripted = true;
+            return false;
+        }
+        const bool a = answers.front();
+        answers.pop_front();
+        return a;
+    }
 };

@@ -3,13 +3,15 @@
 #include "support/scripted_messages.h"
 #include "support/temp_dir.h"
 
+#include <QSettings>
 #include <QTest>
 
 #include <string>
 
-// What a user-interface test runs in: a fresh working directory and
-// scripted message boxes in place of the real ones, both undone when the
-// environment goes. Made in a test's init() and dropped in its cleanup(),
+// What a user-interface test runs in: a fresh working directory, which also
+// keeps the program's settings (never the operator's own), and scripted
+// message boxes in place of the real ones, both undone when the environment
+// goes. Made in a test's init() and dropped in its cleanup(),
 // where it fails the test on a message box nothing expected: one the test
 // never looked at, a prompt the script did not answer, or a scripted answer
 // no prompt used.
@@ -18,7 +20,12 @@ struct UiTestEnvironment {
     TempDir dir;
     Messages messages;
 
-    UiTestEnvironment() : outside_(UiMessages::current()) { UiMessages::install(&messages); }
+    UiTestEnvironment() : outside_(UiMessages::current())
+    {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QString::fromStdString((dir.path() / "ustawienia").string()));
+        UiMessages::install(&messages);
+    }
     ~UiTestEnvironment()
     {
         UiMessages::install(&outside_);

@@ -24,6 +24,14 @@ void flagCrosses(PageWriter& w, ConstBytes rec, const Field& flags, std::initial
     }
 }
 
+bool anyFlag(ConstBytes rec, const Field& flags)
+{
+    for (std::uint32_t k = 0; k < flags.count; ++k)
+        if (getU8(rec, flags.item(k)) == 1)
+            return true;
+    return false;
+}
+
 void groupedNip(PageWriter& w, ConstBytes rec, const Field& nip, int col, int grouping, bool withPrefix)
 {
     w.nip(col, getStr(rec, nip), grouping, withPrefix);

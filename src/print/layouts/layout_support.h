@@ -29,6 +29,9 @@ void choiceCross(PageWriter& w, int value, std::initializer_list<Option> options
 // Crosses item k of a repeated flag field at cols[k] when its flag is 1.
 void flagCrosses(PageWriter& w, ConstBytes rec, const Field& flags, std::initializer_list<int> cols);
 
+// Whether any item of a repeated flag field is 1 (a ticked box).
+bool anyFlag(ConstBytes rec, const Field& flags);
+
 // The NIP field with dashes in `grouping`, spaced.
 void groupedNip(PageWriter& w, ConstBytes rec, const Field& nip, int col, int grouping, bool withPrefix);
 

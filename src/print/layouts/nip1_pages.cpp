@@ -41,47 +41,47 @@ void nip1Page1(PageWriter& w, ConstBytes rec)
 void nip1Page2(PageWriter& w, ConstBytes rec)
 {
     w.address(rec, nip::reg_addr, Addr::Nip);
-    w.section(4); // B.3-B.4
+    w.sectionLine(4); // B.3-B.4
     correspondenceAddress(w, rec, nip::corr_to_residence, nip::res_addr);
-    w.section(5); // B.4-B.5
+    w.sectionLine(5); // B.4-B.5
     bankAccount(w, rec, nip::pers_bank);
-    w.section(6); // B.5-C.1
+    w.sectionLine(6); // B.5-C.1
     activityDate(w, rec, {{1, 40}, {2, 95}, {3, 150}});
-    w.section(7); // C.1-C.2
+    w.sectionLine(7); // C.1-C.2
     w.spaced(80, rec, nip::regon);
-    w.section(8); // C.2-C.3
+    w.sectionLine(8); // C.2-C.3
     activityDescription(w, rec);
-    w.section(9); // C.3-C.4
+    w.sectionLine(9); // C.3-C.4
     choiceCross(w, getU8(rec, nip::special_status), {{1, 30}, {2, 90}, {3, 150}});
-    w.section(10); // C.4-C.5
+    w.sectionLine(10); // C.4-C.5
     businessAccounts(w, rec, {nip::bank1, nip::bank2});
 }
 
 void nip1Page3(PageWriter& w, ConstBytes rec)
 {
     bankAccounts(w, rec, {nip::bank3, nip::bank4});
-    w.section(11); // C.5-C.6
+    w.sectionLine(11); // C.5-C.6
     accountingKind(w, rec);
-    w.section(12); // C.6-C.6.1
+    w.sectionLine(12); // C.6-C.6.1
     accountingKeeper(w, rec);
-    w.section(13); // C.6.1-C.6.2
+    w.sectionLine(13); // C.6.1-C.6.2
     nipAndName(w, rec, nip::office_nip, nip::office_name);
-    w.section(14); // C.6.2-C.6.3
+    w.sectionLine(14); // C.6.2-C.6.3
     w.address(rec, nip::records_addr, Addr::Nip);
-    w.section(15); // C.6.3-C.7.1
+    w.sectionLine(15); // C.6.3-C.7.1
     registerBlock(w, rec, kRegister);
-    w.section(16); // C.7.1-C.7.2
+    w.sectionLine(16); // C.7.1-C.7.2
     fullAndShortName(w, rec, nip::full_name, nip::short_name);
 }
 
 void nip1Page4(PageWriter& w, ConstBytes rec)
 {
     correspondenceAddress(w, rec, nip::corr_to_seat, nip::seat_addr);
-    w.section(17); // C.8-C.9
+    w.sectionLine(17); // C.8-C.9
     businessSites(w, rec, {{nip::site1_reason, nip::site1_addr}, {nip::site2_reason, nip::site2_addr}});
-    w.section(18); // C.9-D
+    w.sectionLine(18); // C.9-D
     attachmentCounts(w, rec, {{nip::attach_a_count, 40}, {nip::attach_b_count, 100}, {nip::attach_c_count, 160}});
-    w.section(19); // D-E
+    w.sectionLine(19); // D-E
     declarant(w, rec, kNipRecordDeclarant, kNipDeclarant);
 }
 

@@ -77,18 +77,18 @@ void nip2Page1(PageWriter& w, ConstBytes rec)
 void nip2Page2(PageWriter& w, ConstBytes rec)
 {
     activityDate(w, rec, {{1, 40}, {2, 110}});
-    w.section(5); // B.4-B.5
+    w.sectionLine(5); // B.4-B.5
     choiceCross(w, getU8(rec, nip::nip2_org_form), {{1, 25}, {2, 70}, {3, 115}, {4, 160}});
     w.step(9);
     choiceCross(w, getU8(rec, nip::nip2_legal_form), {{1, 40}, {2, 110}});
     w.spaced(170, rec, nip::nip2_special_form_code);
-    w.section(6); // B.5-B.6
+    w.sectionLine(6); // B.5-B.6
     supplementaryInformation(w, rec);
-    w.section(7); // B.6-B.7
+    w.sectionLine(7); // B.6-B.7
     foreignIdRows(w, rec, 67);
-    w.section(8); // B.7-B.8
+    w.sectionLine(8); // B.7-B.8
     activityDescription(w, rec);
-    w.section(9); // B.8-B.9
+    w.sectionLine(9); // B.8-B.9
     businessAccounts(w, rec, {nip::bank1, nip::bank2, nip::bank3});
 }
 
@@ -97,11 +97,11 @@ void nip2Page3(PageWriter& w, ConstBytes rec)
     accountingKind(w, rec);
     w.step(9);
     accountingKeeper(w, rec);
-    w.section(10); // B.10-B.10.1
+    w.sectionLine(10); // B.10-B.10.1
     nipAndName(w, rec, nip::office_nip, nip::office_name);
-    w.section(11); // B.10.1-B.10.2
+    w.sectionLine(11); // B.10.1-B.10.2
     w.address(rec, nip::records_addr, Addr::Nip);
-    w.section(12); // B.10.2-B.11
+    w.sectionLine(12); // B.10.2-B.11
     businessSites(w, rec,
                   {{nip::site1_reason, nip::site1_addr},
                    {nip::site2_reason, nip::site2_addr},
@@ -114,17 +114,17 @@ void nip2Page4(PageWriter& w, ConstBytes rec)
     w.step(9);
     groupedNip(w, rec, nip::nip2_parent_nip, 30, kGrouping3223, false);
     w.spaced(120, rec, nip::nip2_parent_regon);
-    w.section(13); // C.1-C.2
+    w.sectionLine(13); // C.1-C.2
     registerBlock(w, rec, kParentRegister);
-    w.section(14); // C.2-C.3
+    w.sectionLine(14); // C.2-C.3
     w.address(rec, nip::nip2_parent_seat_addr, Addr::Nip);
-    w.section(15); // C.3-D
+    w.sectionLine(15); // C.3-D
     attachmentCounts(w, rec,
                      {{nip::attach_a_count, 30},
                       {nip::attach_b_count, 75},
                       {nip::attach_c_count, 120},
                       {nip::attach_d_count, 165}});
-    w.section(16); // D-E
+    w.sectionLine(16); // D-E
     declarant(w, rec, kNipRecordDeclarant, kNipDeclarant);
 }
 

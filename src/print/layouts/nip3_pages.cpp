@@ -37,19 +37,19 @@ void nip3Page2(PageWriter& w, ConstBytes rec)
     w.address(rec, nip::nip3_reg_addr, PageWriter::AddressVariant::Nip);
     w.step(9);
     dateIfSet(w, 60, rec, nip::nip3_registered_since);
-    w.section(4); // B.4-B.5
+    w.sectionLine(4); // B.4-B.5
     correspondenceAddress(w, rec, nip::nip3_corr_to_residence, nip::nip3_res_addr);
     w.step(9);
     dateIfSet(w, 60, rec, nip::nip3_resident_since);
-    w.section(5); // B.5-B.6
+    w.sectionLine(5); // B.5-B.6
     bankAccount(w, rec, nip::nip3_pers_bank);
-    w.section(6); // B.6-C
+    w.sectionLine(6); // B.6-C
     attachmentCounts(w, rec, {{nip::attach_a_count, 80}});
     w.step(9);
     dateIfSet(w, 120, rec, nip::activity_date);
-    w.section(7); // C-D
+    w.sectionLine(7); // C-D
     declarant(w, rec, kNipRecordDeclarant, kNipDeclarant);
-    w.section(8); // D-E
+    w.sectionLine(8); // D-E
     nipAndName(w, rec, nip::nip3_agent_nip, nip::nip3_agent_name);
 }
 

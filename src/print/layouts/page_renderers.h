@@ -3,7 +3,10 @@
 #include "print/page_writer.h"
 
 // One renderer per printed page. Each starts at the page's margins and
-// reads the record of its form.
+// reads the record of its form. The layouts the official sheets come with
+// step from section to section by the calibrated spacing alone; the pages
+// laid out here by a line and the spacing on top (PageWriter::sectionLine),
+// so that they print readably before anyone calibrates them.
 namespace page_layout {
 
 void nip1Page1(PageWriter& w, ConstBytes rec);

@@ -33,7 +33,10 @@ void circumstances(PageWriter& w, ConstBytes rec)
             w.cross(110);
     }
     w.step(9);
-    dateIfSet(w, 60, rec, vatr::c1_date);
+    // The editor stores its date picker's day whatever is ticked: the date
+    // belongs on the sheet only with a circumstance it dates.
+    if (anyFlag(rec, vatr::c1_items))
+        dateIfSet(w, 60, rec, vatr::c1_date);
 }
 
 } // namespace
@@ -73,24 +76,24 @@ void vatRPage1(PageWriter& w, ConstBytes rec)
 void vatRPage2(PageWriter& w, ConstBytes rec)
 {
     circumstances(w, rec);
-    w.section(5); // poz.28-30
+    w.sectionLine(5); // poz.28-30
     choiceCross(w, getU8(rec, vatr::cash_method), {{1, 30}, {2, 80}, {3, 130}});
     periodIfSet(w, 160, rec, vatr::cash_method_period, vatr::cash_method_year);
-    w.section(6); // poz.30-32
+    w.sectionLine(6); // poz.30-32
     choiceCross(w, getU8(rec, vatr::quarterly), {{1, 30}, {2, 80}, {3, 130}});
     periodIfSet(w, 160, rec, vatr::quarterly_quarter, vatr::quarterly_year);
-    w.section(7); // poz.32-34
+    w.sectionLine(7); // poz.32-34
     choiceCross(w, getU8(rec, vatr::special_proc), {{1, 25}, {2, 70}, {3, 115}, {4, 160}});
     w.step(9);
     periodIfSet(w, 95, rec, vatr::special_proc_month, vatr::special_proc_year);
-    w.section(8); // poz.34-C.2
+    w.sectionLine(8); // poz.34-C.2
     choiceCross(w, getU8(rec, vatr::first_decl_form), {{1, 25}, {2, 70}, {3, 115}, {4, 160}});
     w.step(9);
     periodIfSet(w, 95, rec, vatr::first_decl_period, vatr::first_decl_year);
-    w.section(9); // C.2-C.3
+    w.sectionLine(9); // C.2-C.3
     if (getU8(rec, vatr::vat_r_ue_attached) == 1)
         w.cross(30);
-    w.section(10); // C.3-D
+    w.sectionLine(10); // C.3-D
     declarant(w, rec, {vatr::declarant_first_name, vatr::declarant_surname, vatr::fill_date}, kVatDeclarant);
     w.step(9);
     w.plain(30, rec, vatr::declarant_phone);
@@ -100,17 +103,20 @@ void vatRPage2(PageWriter& w, ConstBytes rec)
 void vatRUePage(PageWriter& w, ConstBytes rec)
 {
     vatRNip(w, rec);
-    w.section(11); // /UE NIP-A
+    w.sectionLine(11); // /UE NIP-A
     w.plain(30, rec, vatr::name);
-    w.section(12); // /UE A-B
+    w.sectionLine(12); // /UE A-B
     flagCrosses(w, rec, vatr::ue_kinds, {25, 70, 115, 160});
-    w.section(13); // /UE 4-5
-    dateIfSet(w, 60, rec, vatr::ue_start_date);
-    w.section(14); // /UE 5-6
+    w.sectionLine(13); // /UE 4-5
+    // Each date only with the kinds it dates: the editor stores both.
+    if (anyFlag(rec, vatr::ue_kinds))
+        dateIfSet(w, 60, rec, vatr::ue_start_date);
+    w.sectionLine(14); // /UE 5-6
     flagCrosses(w, rec, vatr::ue_end_kinds, {25, 70, 115, 160});
-    w.section(15); // /UE 6-7
-    dateIfSet(w, 60, rec, vatr::ue_end_date);
-    w.section(16); // /UE 7-8
+    w.sectionLine(15); // /UE 6-7
+    if (anyFlag(rec, vatr::ue_end_kinds))
+        dateIfSet(w, 60, rec, vatr::ue_end_date);
+    w.sectionLine(16); // /UE 7-8
     if (getU8(rec, vatr::deposit) == 1)
         w.cross(30);
 }
