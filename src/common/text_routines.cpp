@@ -60,11 +60,15 @@ std::string NipText(std::string_view nip, int formType)
 
 std::string NipTextWithPrefix(std::string_view nip, int formType)
 {
-    if (!nip.empty() && nip.front() >= 'A' && nip.front() <= 'Z') {
-        const std::size_t prefixLength = std::min<std::size_t>(2, nip.size());
-        return std::string(nip.substr(0, prefixLength)) + NipText(nip.substr(prefixLength), formType);
-    }
-    return NipText(nip, formType);
+    // A foreign VAT number may be longer than a NIP: its first ten digits
+    // are grouped and the rest follows, so that no stored character is lost.
+    constexpr std::size_t kGroupedDigits = 10;
+    const bool hasCode = !nip.empty() && nip.front() >= 'A' && nip.front() <= 'Z';
+    const std::size_t prefixLength = hasCode ? std::min<std::size_t>(2, nip.size()) : 0;
+    const std::string_view digits = nip.substr(prefixLength);
+    const std::size_t grouped = std::min(digits.size(), kGroupedDigits);
+    return std::string(nip.substr(0, prefixLength)) + NipText(digits.substr(0, grouped), formType)
+           + std::string(digits.substr(grouped));
 }
 
 std::string SpacedCapitals(std::string_view text)

@@ -25,7 +25,9 @@ std::string EuVatNumber(std::string_view text);
 std::string NipText(std::string_view nip, int formType);
 
 // As NipText, but a NIP that starts with a capital A-Z keeps its first two
-// characters as a country prefix in front ("PL1234567890" → "PL123-45-67-890").
+// characters as a country prefix in front ("PL1234567890" → "PL123-45-67-890"),
+// and the characters past the ten grouped ones follow ("FR12345678901" →
+// "FR123-456-78-901"): a foreign VAT number is shown and printed whole.
 std::string NipTextWithPrefix(std::string_view nip, int formType);
 
 // Upper case (code page aware) with one blank between characters: "ąb" → "Ą B".

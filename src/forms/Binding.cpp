@@ -82,16 +82,6 @@ std::string trimmed(const std::string& s)
     return s.substr(first, s.find_last_not_of(' ') - first + 1);
 }
 
-// A VAT number as its box shows it: the country code, the first ten digits
-// grouped as a NIP, and the digits of a longer foreign number after them.
-std::string vatNumberText(const std::string& stored, int formType)
-{
-    constexpr std::size_t kGroupedDigits = 10;
-    const bool hasCode = stored.front() >= 'A' && stored.front() <= 'Z';
-    const std::size_t grouped = std::min(stored.size(), (hasCode ? 2 : 0) + kGroupedDigits);
-    return NipTextWithPrefix(stored.substr(0, grouped), formType) + stored.substr(grouped);
-}
-
 // A stored line as a memo line: a line break inside it (a damaged record)
 // shows as a blank, so that the line stays one line.
 QString memoLine(const std::string& stored)
@@ -141,7 +131,7 @@ void load(const Binding& b, ConstBytes rec)
         break;
     case Conv::EuVat:
         if (const std::string s = getStr(rec, f); !s.empty())
-            setTextOf(c, vatNumberText(s, b.formType));
+            setTextOf(c, NipTextWithPrefix(s, b.formType));
         break;
     case Conv::Date:
         setTextOf(c, DateText(getDate(rec, f)));
