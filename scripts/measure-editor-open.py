@@ -5,10 +5,11 @@ manager as an operator has them.
 
     scripts/measure-editor-open.py BUILD_DIR [--repeat N] [--mode nowy|pkpir] [FORM...]
 
-BUILD_DIR holds a Release build of zgloszenia and zgloszenia-demo. The
-program starts in a fresh demo data directory. For each editor the menu's
-accelerators choose the command ("nowy": Alt+menu letter, n, then "Pierwsze
-wolne" in the account box; "pkpir": Alt+menu letter, p, account 1 typed);
+Needs Debian's xvfb, openbox and libxtst6. BUILD_DIR holds a Release build
+of zgloszenia and zgloszenia-demo. The program starts in a fresh demo data
+directory. For each editor the menu's accelerators choose the command
+("nowy": Alt+menu letter, n, then "Pierwsze wolne" in the account box;
+"pkpir": Alt+menu letter, p, account 1 typed);
 the clock starts at the Enter that opens the editor and stops when the
 window manager reports the editor as the active window, polled every 2 ms;
 Escape closes it again. Prints the median, best and worst per editor and
@@ -213,6 +214,8 @@ def main():
     parser.add_argument("--display", default=":71")
     parser.add_argument("forms", nargs="*", default=list(FORMS))
     args = parser.parse_intermixed_args()
+    # The program runs in the data directory.
+    args.build_dir = os.path.abspath(args.build_dir)
     forms = [f for f in args.forms if args.mode == "nowy" or FORMS[f][1]]
 
     data_dir = tempfile.mkdtemp(prefix="zg-measure-")
