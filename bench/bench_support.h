@@ -1,11 +1,11 @@
 #pragma once
 // What the benchmark programs share: a temporary working directory, the
 // yardstick read of a file, and a record file of many NIP-1 records.
-#include "common/data_files.h"
-#include "common/file_io.h"
-#include "common/record_access.h"
-#include "records/cleared_record.h"
-#include "records/nip_record.h"
+#include "core/common/data_files.h"
+#include "core/common/file_io.h"
+#include "core/common/record_access.h"
+#include "core/records/cleared_record.h"
+#include "core/records/nip_record.h"
 
 #include <benchmark/benchmark.h>
 

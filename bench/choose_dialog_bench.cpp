@@ -2,19 +2,19 @@
 // dialog to a filled grid, and reloading it in a shown dialog, against the
 // core scan of the same file and the core list builder alone; and sorting
 // the 10,000 rows by name.
-#include "common/StringGrid.h"
-#include "common/data_files.h"
-#include "common/file_io.h"
-#include "common/grid_sort.h"
-#include "common/messages.h"
-#include "common/record_access.h"
-#include "common/ui_messages.h"
-#include "records/cleared_record.h"
-#include "records/nip_record.h"
-#include "register/Tf_szuk_nip.h"
-#include "register/record_kind.h"
-#include "register/record_list.h"
-#include "register/register_ops.h"
+#include "desktop/widgets/StringGrid.h"
+#include "core/common/data_files.h"
+#include "core/common/file_io.h"
+#include "core/common/grid_sort.h"
+#include "core/common/messages.h"
+#include "core/common/record_access.h"
+#include "desktop/widgets/ui_messages.h"
+#include "core/records/cleared_record.h"
+#include "core/records/nip_record.h"
+#include "desktop/register/Tf_szuk_nip.h"
+#include "core/register/record_kind.h"
+#include "core/register/record_list.h"
+#include "core/register/register_ops.h"
 
 #include <QApplication>
 #include <QProgressBar>

@@ -4,18 +4,18 @@
 // repetitions of twenty each, so that the medians hold on a busy machine.
 // The working directory holds the ledger's sample data, so the tax-office
 // lists are full, and word lists for every address box.
-#include "common/data_files.h"
-#include "common/MaskedEdit.h"
-#include "common/file_io.h"
-#include "common/record_text.h"
-#include "common/record_access.h"
-#include "common/ui_messages.h"
-#include "forms/EditorDialog.h"
-#include "forms/editor_factory.h"
-#include "forms/form_table.h"
-#include "records/cleared_record.h"
-#include "records/nip_record.h"
-#include "register/register_state.h"
+#include "core/common/data_files.h"
+#include "desktop/widgets/MaskedEdit.h"
+#include "core/common/file_io.h"
+#include "desktop/widgets/record_text.h"
+#include "core/common/record_access.h"
+#include "desktop/widgets/ui_messages.h"
+#include "desktop/forms/shell/EditorDialog.h"
+#include "desktop/forms/editors/editor_factory.h"
+#include "core/forms/form_table.h"
+#include "core/records/cleared_record.h"
+#include "core/records/nip_record.h"
+#include "core/register/register_state.h"
 #include "sample_ledger.h"
 
 #include <QApplication>

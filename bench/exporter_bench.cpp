@@ -2,9 +2,9 @@
 // from start to exit: the data alone, and the complete form with --with-form
 // over the form's whole PDF in druki (the blank laid under each page as
 // vector content). Counters: the output's size and the blank's, in kB.
-#include "common/data_files.h"
-#include "common/file_io.h"
-#include "register/record_kind.h"
+#include "core/common/data_files.h"
+#include "core/common/file_io.h"
+#include "core/register/record_kind.h"
 
 #include "bench_support.h"
 #include "dense_blank.h"

@@ -1,13 +1,13 @@
 #pragma once
 // A form's record buffer as full as its editor can make it, for the
 // benchmarks that open or print forms at their heaviest.
-#include "common/record_access.h"
-#include "forms/EditorDialog.h"
-#include "forms/editor_factory.h"
-#include "forms/form_table.h"
-#include "records/cleared_record.h"
-#include "records/nip_record.h"
-#include "register/register_state.h"
+#include "core/common/record_access.h"
+#include "desktop/forms/shell/EditorDialog.h"
+#include "desktop/forms/editors/editor_factory.h"
+#include "core/forms/form_table.h"
+#include "core/records/cleared_record.h"
+#include "core/records/nip_record.h"
+#include "core/register/register_state.h"
 
 #include <memory>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 // The main of the benchmarks that open dialogs: offscreen unless another
 // platform is asked for, every message box taken silently.
-#include "common/ui_messages.h"
+#include "desktop/widgets/ui_messages.h"
 
 #include <QApplication>
 

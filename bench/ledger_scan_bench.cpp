@@ -1,8 +1,8 @@
 // Listing the taxpayers of a 10,000-taxpayer ledger file against a plain
 // sequential read of the same file in 1 MiB blocks, both from the page cache.
-#include "common/record_access.h"
-#include "ledger/ledger_access.h"
-#include "records/ledger_record.h"
+#include "core/common/record_access.h"
+#include "core/ledger/ledger_access.h"
+#include "core/records/ledger_record.h"
 #include "sample_ledger.h"
 
 #include "bench_support.h"

@@ -6,11 +6,11 @@
 // every preview, as each preview reads the blanks afresh). The printer is a
 // 600 dpi laser with 3.5 mm margins, as a CUPS queue gives. Ten repetitions
 // of twenty each.
-#include "common/ui_messages.h"
-#include "print/PreviewDialog.h"
-#include "print/PrinterSetup.h"
-#include "print/Tf_wydr.h"
-#include "print/qt_printer_device.h"
+#include "desktop/widgets/ui_messages.h"
+#include "desktop/print/PreviewDialog.h"
+#include "desktop/print/PrinterSetup.h"
+#include "desktop/print/Tf_wydr.h"
+#include "desktop/print/qt_printer_device.h"
 
 #include <QApplication>
 #include <QDir>

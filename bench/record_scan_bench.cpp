@@ -1,14 +1,14 @@
 // Reading every record of a 10,000-record form file against a plain
 // sequential read of the same file; and start-up in a directory where every
 // file exists against the bare open and close of the same files.
-#include "app/startup.h"
-#include "common/data_files.h"
-#include "common/file_io.h"
-#include "common/messages.h"
-#include "common/record_access.h"
-#include "records/nip_record.h"
-#include "register/record_kind.h"
-#include "register/register_ops.h"
+#include "core/app/startup.h"
+#include "core/common/data_files.h"
+#include "core/common/file_io.h"
+#include "core/common/messages.h"
+#include "core/common/record_access.h"
+#include "core/records/nip_record.h"
+#include "core/register/record_kind.h"
+#include "core/register/register_ops.h"
 #include "sample_ledger.h"
 
 #include "bench_support.h"

@@ -1,8 +1,8 @@
 // A calibration file as found. The first byte chooses the file and whether
 // it is read as margins, spacings or a spacing file's defaults; the rest is
 // the file.
-#include "common/io_error.h"
-#include "print/calibration_files.h"
+#include "core/common/io_error.h"
+#include "core/print/calibration_files.h"
 #include "input_directory.h"
 
 #include <array>

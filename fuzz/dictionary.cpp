@@ -1,9 +1,9 @@
 // A word list as found: loaded, then a word added to it in alphabetical
 // order, which compares every entry and writes the list back; reading it
 // again must give the list as it is in memory.
-#include "common/data_files.h"
-#include "common/dictionary.h"
-#include "common/io_error.h"
+#include "core/common/data_files.h"
+#include "core/common/dictionary.h"
+#include "core/common/io_error.h"
 #include "input_directory.h"
 
 #include <cstdlib>

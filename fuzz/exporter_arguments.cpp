@@ -2,11 +2,11 @@
 // ended by a NUL byte. What parses must be usable: a form of the table, a
 // resolution in range, pages among the boxes; the output name is checked
 // against the data files and the pages against a free record of the form.
-#include "common/io_error.h"
+#include "core/common/io_error.h"
 #include "exporter_arguments.h"
 #include "input_directory.h"
-#include "records/cleared_record.h"
-#include "register/record_kind.h"
+#include "core/records/cleared_record.h"
+#include "core/register/record_kind.h"
 
 #include <cstdlib>
 #include <string>

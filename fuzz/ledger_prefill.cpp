@@ -1,12 +1,12 @@
 // The ledger's taxpayer file as found: every taxpayer is looked up by its
 // account text and each form is pre-filled from it, partner chains included.
-#include "common/data_files.h"
-#include "common/io_error.h"
-#include "common/messages.h"
-#include "common/record_access.h"
-#include "ledger/ledger_access.h"
-#include "ledger/prefill.h"
-#include "records/ledger_record.h"
+#include "core/common/data_files.h"
+#include "core/common/io_error.h"
+#include "core/common/messages.h"
+#include "core/common/record_access.h"
+#include "core/ledger/ledger_access.h"
+#include "core/ledger/prefill.h"
+#include "core/records/ledger_record.h"
 #include "input_directory.h"
 
 #include <string>

@@ -1,7 +1,7 @@
 // The office identity file "biuro.Rdx" as found: read, and read again after
 // saving what was read, which must give the same four lines.
-#include "app/office_identity.h"
-#include "common/io_error.h"
+#include "core/app/office_identity.h"
+#include "core/common/io_error.h"
 #include "input_directory.h"
 
 #include <cstdlib>

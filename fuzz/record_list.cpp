@@ -1,12 +1,12 @@
 // A record file of the register as found. The first byte chooses the kind
 // and the NIP form type; the rest is the file. Its rows are listed and then
 // sorted by every column, as the search list does.
-#include "common/data_files.h"
-#include "common/grid_sort.h"
-#include "common/io_error.h"
-#include "common/list_progress.h"
-#include "register/record_kind.h"
-#include "register/record_list.h"
+#include "core/common/data_files.h"
+#include "core/common/grid_sort.h"
+#include "core/common/io_error.h"
+#include "core/common/list_progress.h"
+#include "core/register/record_kind.h"
+#include "core/register/record_list.h"
 #include "input_directory.h"
 
 #include <iterator>

@@ -1,11 +1,11 @@
 // Start-up over a ledger parameter file "Bank.Rdx" or a rates file
 // "strycz.Rdx" as found; the first byte chooses which, the rest is the file.
 // Start-up creates every other file it misses.
-#include "app/startup.h"
-#include "common/app_state.h"
-#include "common/data_files.h"
-#include "common/io_error.h"
-#include "common/messages.h"
+#include "core/app/startup.h"
+#include "core/common/app_state.h"
+#include "core/common/data_files.h"
+#include "core/common/io_error.h"
+#include "core/common/messages.h"
 #include "input_directory.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

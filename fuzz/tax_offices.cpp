@@ -1,8 +1,8 @@
 // The ledger's tax-office file as found: the whole list, and single offices
 // by number as the forms look them up.
-#include "common/data_files.h"
-#include "common/tax_offices.h"
-#include "ledger/ledger_access.h"
+#include "core/common/data_files.h"
+#include "core/common/tax_offices.h"
+#include "core/ledger/ledger_access.h"
 #include "input_directory.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

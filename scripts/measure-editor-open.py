@@ -156,7 +156,7 @@ def start(build_dir, display, data_dir):
                                           stderr=subprocess.DEVNULL))
         # A window mapped before the window manager runs is never made active.
         wait_for(x.window_manager_running, 10, "openbox")
-        program = os.path.join(build_dir, "src", "app", "zgloszenia")
+        program = os.path.join(build_dir, "src", "desktop", "app", "zgloszenia")
         processes.append(subprocess.Popen([program], cwd=data_dir, env=environment, stdout=subprocess.DEVNULL,
                                           stderr=subprocess.DEVNULL))
         wait_for(lambda: x.active_name().startswith("Zgłoszenia"), 20, "the main window")

@@ -19,4 +19,4 @@ else
   fi
 fi
 cd "$data"
-exec "$build/src/app/zgloszenia"
+exec "$build/src/desktop/app/zgloszenia"

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake ninja-build pkg-config
+  g++ cmake ninja-build pkg-config python3
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n libpoppler-qt6-dev libqpdf-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core

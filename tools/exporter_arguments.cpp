@@ -1,9 +1,9 @@
 #include "exporter_arguments.h"
 
-#include "common/data_files.h"
-#include "common/file_io.h"
-#include "records/nip_record.h"
-#include "register/record_kind.h"
+#include "core/common/data_files.h"
+#include "core/common/file_io.h"
+#include "core/records/nip_record.h"
+#include "core/register/record_kind.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,8 +1,8 @@
 #pragma once
 // The exporter's command line: its options, the record they name and the
 // pages it prints. No Qt: checked on its own, and fuzzed.
-#include "common/record_access.h"
-#include "print/print_forms.h"
+#include "core/common/record_access.h"
+#include "core/print/print_forms.h"
 
 #include <cstdint>
 #include <optional>

@@ -7,14 +7,14 @@
 // over one of the data files.
 #include "exporter_arguments.h"
 
-#include "common/account.h"
-#include "common/io_error.h"
-#include "print/blank_form_set.h"
-#include "print/blank_underlay.h"
-#include "print/page_layouts.h"
-#include "print/pdf_output.h"
-#include "print/print_job.h"
-#include "print/qt_printer_device.h"
+#include "core/common/account.h"
+#include "core/common/io_error.h"
+#include "desktop/print/blank_form_set.h"
+#include "desktop/print/blank_underlay.h"
+#include "core/print/page_layouts.h"
+#include "core/print/pdf_output.h"
+#include "core/print/print_job.h"
+#include "desktop/print/qt_printer_device.h"
 
 #include <QFile>
 #include <QGuiApplication>

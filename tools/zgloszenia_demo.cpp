@@ -1,7 +1,7 @@
 // zgloszenia-demo DIR [--taxpayers N] [--mode 0|1|2]
 // Fills DIR (created when missing) with fictional sample data for trying the
 // program out.
-#include "common/io_error.h"
+#include "core/common/io_error.h"
 #include "sample_ledger.h"
 
 #include <cstdio>

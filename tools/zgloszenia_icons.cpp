@@ -1,7 +1,7 @@
 // zgloszenia-icons DIR
 // Writes the program's icon as DIR/SIZExSIZE/apps/zgloszenia.png for the
 // sizes of the desktop's icon theme. Run by the build.
-#include "app/program_info.h"
+#include "desktop/app/program_info.h"
 
 #include <QDir>
 #include <QImage>

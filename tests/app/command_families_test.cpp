@@ -2,11 +2,11 @@
 // and family: the main window's action, its choosing dialog, the editor or
 // the print dialog it opens (class and caption, in order), what the editor
 // shows and what lands in the record file at the account's record.
-#include "app/command_families.h"
+#include "desktop/app/command_families.h"
 #include "command_script.h"
-#include "common/record_text.h"
-#include "records/nip_record.h"
-#include "records/vat_records.h"
+#include "desktop/widgets/record_text.h"
+#include "core/records/nip_record.h"
+#include "core/records/vat_records.h"
 #include "register/record_files.h"
 
 #include <QLineEdit>

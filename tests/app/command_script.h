@@ -2,14 +2,14 @@
 // Plays the operator's part in every modal dialog a main-window command
 // opens and records what opened, through the modal runner, so that no test
 // waits on a real modal loop.
-#include "app/Tf_rejfor_gl.h"
-#include "common/MaskedEdit.h"
-#include "common/modal_result.h"
-#include "common/modal_runner.h"
-#include "forms/EditorDialog.h"
-#include "print/Tf_wydr.h"
-#include "register/ChoosingListDialog.h"
-#include "register/Tf_nowy_nip.h"
+#include "desktop/app/Tf_rejfor_gl.h"
+#include "desktop/widgets/MaskedEdit.h"
+#include "core/common/modal_result.h"
+#include "desktop/widgets/modal_runner.h"
+#include "desktop/forms/shell/EditorDialog.h"
+#include "desktop/print/Tf_wydr.h"
+#include "desktop/register/ChoosingListDialog.h"
+#include "desktop/register/Tf_nowy_nip.h"
 #include "sample_ledger.h"
 #include "support/ui_test_environment.h"
 

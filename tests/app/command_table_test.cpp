@@ -1,10 +1,10 @@
 // Every command of the main window: caption, category, place in the menus
 // and toolbars, and what it runs, known by the choosing dialog it opens.
 // What follows that dialog is in command_families_test.
-#include "app/Tf_pomoc.h"
+#include "desktop/app/Tf_pomoc.h"
 #include "command_script.h"
-#include "common/data_files.h"
-#include "register/record_kind.h"
+#include "core/common/data_files.h"
+#include "core/register/record_kind.h"
 
 #include <QMenu>
 #include <QMenuBar>

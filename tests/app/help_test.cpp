@@ -3,16 +3,16 @@
 // read, scrolled and closed while the dialog stays open. The dialogs are
 // shown modal here, and the help window is worked through the window
 // system, which drops what a modal dialog blocks.
-#include "app/Tf_pomoc.h"
+#include "desktop/app/Tf_pomoc.h"
 #include "command_script.h"
-#include "common/StringGrid.h"
-#include "forms/Tpdlg_nip1.h"
-#include "ledger/Tf_szuk_pod.h"
-#include "print/Tf_wydr.h"
-#include "print/Tf_zg_marg.h"
-#include "print/Tf_zg_odsv.h"
-#include "register/Tf_nowy_nip.h"
-#include "register/Tf_szuk_nip.h"
+#include "desktop/widgets/StringGrid.h"
+#include "desktop/forms/editors/Tpdlg_nip1.h"
+#include "desktop/ledger/Tf_szuk_pod.h"
+#include "desktop/print/Tf_wydr.h"
+#include "desktop/print/Tf_zg_marg.h"
+#include "desktop/print/Tf_zg_odsv.h"
+#include "desktop/register/Tf_nowy_nip.h"
+#include "desktop/register/Tf_szuk_nip.h"
 
 #include <QPushButton>
 #include <QScrollBar>

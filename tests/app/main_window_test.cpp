@@ -1,5 +1,5 @@
-#include "app/Tf_rejfor_gl.h"
-#include "app/startup.h"
+#include "desktop/app/Tf_rejfor_gl.h"
+#include "core/app/startup.h"
 #include "support/ui_test_environment.h"
 
 #include <QAction>

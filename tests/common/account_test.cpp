@@ -1,4 +1,4 @@
-#include "common/account.h"
+#include "core/common/account.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "common/checksums.h"
+#include "core/common/checksums.h"
 
 #include <gtest/gtest.h>
 

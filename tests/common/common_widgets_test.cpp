@@ -1,6 +1,6 @@
-#include "common/MaskedEdit.h"
-#include "common/StringGrid.h"
-#include "common/WindowActivation.h"
+#include "desktop/widgets/MaskedEdit.h"
+#include "desktop/widgets/StringGrid.h"
+#include "desktop/widgets/WindowActivation.h"
 
 #include <QClipboard>
 #include <QDialog>

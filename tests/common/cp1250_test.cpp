@@ -1,4 +1,4 @@
-#include "common/cp1250.h"
+#include "core/common/cp1250.h"
 
 #include <gtest/gtest.h>
 

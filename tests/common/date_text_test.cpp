@@ -1,6 +1,6 @@
-#include "common/date_text.h"
+#include "core/common/date_text.h"
 
-#include "common/messages.h"
+#include "core/common/messages.h"
 
 #include <gtest/gtest.h>
 

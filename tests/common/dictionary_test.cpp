@@ -1,7 +1,7 @@
-#include "common/dictionary.h"
+#include "core/common/dictionary.h"
 
-#include "common/io_error.h"
-#include "common/polish_order.h"
+#include "core/common/io_error.h"
+#include "core/common/polish_order.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "common/edit_mask.h"
+#include "core/common/edit_mask.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "common/file_io.h"
+#include "core/common/file_io.h"
 
-#include "common/io_error.h"
+#include "core/common/io_error.h"
 #include "support/io_error_code.h"
 #include "support/temp_dir.h"
 

@@ -1,4 +1,4 @@
-#include "common/grid_sort.h"
+#include "core/common/grid_sort.h"
 
 #include <gtest/gtest.h>
 

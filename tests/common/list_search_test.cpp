@@ -1,4 +1,4 @@
-#include "common/list_search.h"
+#include "core/common/list_search.h"
 
 #include <gtest/gtest.h>
 

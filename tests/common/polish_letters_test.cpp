@@ -1,4 +1,4 @@
-#include "common/polish_letters.h"
+#include "core/common/polish_letters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "common/tax_offices.h"
+#include "core/common/tax_offices.h"
 
 #include "support/temp_dir.h"
 

@@ -1,4 +1,4 @@
-#include "common/text_routines.h"
+#include "core/common/text_routines.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Where the program works when started from the desktop menu, and how the
 // operator changes it: nothing is created in a directory the operator did
 // not choose, and a chosen directory is remembered for the next start.
-#include "app/Tf_rejfor_gl.h"
-#include "app/data_directory.h"
-#include "app/startup.h"
-#include "common/modal_runner.h"
+#include "desktop/app/Tf_rejfor_gl.h"
+#include "desktop/app/data_directory.h"
+#include "core/app/startup.h"
+#include "desktop/widgets/modal_runner.h"
 #include "support/ui_test_environment.h"
 
 #include <QDialog>

@@ -1,12 +1,12 @@
 // The marks the editors put on a number that fails its control digits.
-#include "common/MaskedEdit.h"
-#include "forms/ChecksumHints.h"
-#include "forms/Tfr_nrrach.h"
-#include "forms/Tpdlg_nip1.h"
-#include "forms/Tpdlg_nip2.h"
-#include "forms/Tpdlg_nipb.h"
+#include "desktop/widgets/MaskedEdit.h"
+#include "desktop/forms/shell/ChecksumHints.h"
+#include "desktop/forms/frames/Tfr_nrrach.h"
+#include "desktop/forms/editors/Tpdlg_nip1.h"
+#include "desktop/forms/editors/Tpdlg_nip2.h"
+#include "desktop/forms/editors/Tpdlg_nipb.h"
 #include "forms/editor_test_support.h"
-#include "records/nip_record.h"
+#include "core/records/nip_record.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -1,5 +1,5 @@
 #pragma once
-#include "common/field_layout.h"
+#include "core/common/field_layout.h"
 
 #include <QString>
 

@@ -1,13 +1,13 @@
 // Rules several editors share, one row per editor and control.
-#include "common/MaskedEdit.h"
-#include "common/help.h"
-#include "common/record_text.h"
-#include "forms/Memo.h"
-#include "forms/RadioGroup.h"
+#include "desktop/widgets/MaskedEdit.h"
+#include "desktop/widgets/help.h"
+#include "desktop/widgets/record_text.h"
+#include "desktop/forms/controls/Memo.h"
+#include "desktop/forms/controls/RadioGroup.h"
 #include "forms/editor_test_support.h"
 #include "ledger/ledger_test_files.h"
-#include "records/nip_record.h"
-#include "records/vat_records.h"
+#include "core/records/nip_record.h"
+#include "core/records/vat_records.h"
 
 #include <QAbstractButton>
 #include <QClipboard>

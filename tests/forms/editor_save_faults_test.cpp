@@ -2,7 +2,7 @@
 // operator gets the standard error box, the editor stays open with what was
 // typed, and no byte outside the record changes in any file. Saving again
 // once the disk has room stores the record.
-#include "common/io_error.h"
+#include "core/common/io_error.h"
 #include "forms/editor_test_support.h"
 
 #include <QtTest>

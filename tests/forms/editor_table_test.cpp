@@ -3,20 +3,20 @@
 // out on purpose; each control lands in the field the form puts it in; a
 // record goes through loading and saving byte for byte, and no byte outside
 // the bound fields changes.
-#include "common/MaskedEdit.h"
-#include "common/edit_mask.h"
-#include "common/record_text.h"
-#include "forms/EditorDialog.h"
-#include "forms/Memo.h"
-#include "forms/RadioGroup.h"
-#include "forms/UpDown.h"
-#include "forms/editor_factory.h"
+#include "desktop/widgets/MaskedEdit.h"
+#include "core/common/edit_mask.h"
+#include "desktop/widgets/record_text.h"
+#include "desktop/forms/shell/EditorDialog.h"
+#include "desktop/forms/controls/Memo.h"
+#include "desktop/forms/controls/RadioGroup.h"
+#include "desktop/forms/controls/UpDown.h"
+#include "desktop/forms/editors/editor_factory.h"
 #include "forms/editor_placements.h"
 #include "forms/editor_test_support.h"
-#include "records/cleared_record.h"
-#include "records/nip_record.h"
-#include "records/vat_records.h"
-#include "register/register_state.h"
+#include "core/records/cleared_record.h"
+#include "core/records/nip_record.h"
+#include "core/records/vat_records.h"
+#include "core/register/register_state.h"
 #include "support/ui_test_environment.h"
 
 #include <QButtonGroup>

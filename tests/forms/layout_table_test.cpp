@@ -1,7 +1,7 @@
-#include "common/real6.h"
-#include "common/record_access.h"
-#include "records/all_layouts.h"
-#include "records/cleared_record.h"
+#include "core/common/real6.h"
+#include "core/common/record_access.h"
+#include "core/records/all_layouts.h"
+#include "core/records/cleared_record.h"
 
 #include <gtest/gtest.h>
 

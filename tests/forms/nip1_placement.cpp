@@ -1,5 +1,5 @@
 #include "forms/editor_placements.h"
-#include "records/nip_record.h"
+#include "core/records/nip_record.h"
 
 // Part A, the personal data and the foreign numbers: NIP-1 and NIP-3 share
 // them, controls and fields alike.

@@ -1,11 +1,11 @@
 // The NIP-3 editor's own rules.
-#include "common/MaskedEdit.h"
-#include "forms/DatePicker.h"
-#include "forms/Tfr_adr.h"
-#include "forms/Tpdlg_nip3.h"
-#include "forms/UpDown.h"
+#include "desktop/widgets/MaskedEdit.h"
+#include "desktop/forms/controls/DatePicker.h"
+#include "desktop/forms/frames/Tfr_adr.h"
+#include "desktop/forms/editors/Tpdlg_nip3.h"
+#include "desktop/forms/controls/UpDown.h"
 #include "forms/editor_test_support.h"
-#include "records/nip_record.h"
+#include "core/records/nip_record.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -1,5 +1,5 @@
 #include "forms/editor_placements.h"
-#include "records/nip_record.h"
+#include "core/records/nip_record.h"
 
 Placement nip3Placement()
 {

@@ -1,13 +1,13 @@
 // The NIP-B editor's own rules.
-#include "common/MaskedEdit.h"
-#include "forms/Tfr_nrrach.h"
-#include "forms/Tfr_osw.h"
-#include "forms/Tpdlg_nipb.h"
+#include "desktop/widgets/MaskedEdit.h"
+#include "desktop/forms/frames/Tfr_nrrach.h"
+#include "desktop/forms/frames/Tfr_osw.h"
+#include "desktop/forms/editors/Tpdlg_nipb.h"
 #include "forms/editor_test_support.h"
-#include "ledger/ledger_access.h"
+#include "core/ledger/ledger_access.h"
 #include "ledger/ledger_test_files.h"
-#include "records/bank_block.h"
-#include "records/vat_records.h"
+#include "core/records/bank_block.h"
+#include "core/records/vat_records.h"
 
 #include <QCheckBox>
 #include <QComboBox>

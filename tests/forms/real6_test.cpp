@@ -1,4 +1,4 @@
-#include "common/real6.h"
+#include "core/common/real6.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // The VAT-21 editor's own rules.
-#include "common/record_text.h"
-#include "forms/DatePicker.h"
-#include "forms/RadioGroup.h"
-#include "forms/Tfr_adr.h"
-#include "forms/Tfr_wyb_kr.h"
-#include "forms/Tpdlg_vat21.h"
+#include "desktop/widgets/record_text.h"
+#include "desktop/forms/controls/DatePicker.h"
+#include "desktop/forms/controls/RadioGroup.h"
+#include "desktop/forms/frames/Tfr_adr.h"
+#include "desktop/forms/frames/Tfr_wyb_kr.h"
+#include "desktop/forms/editors/Tpdlg_vat21.h"
 #include "forms/editor_test_support.h"
-#include "records/vat_records.h"
+#include "core/records/vat_records.h"
 
 #include <QComboBox>
 #include <QLabel>

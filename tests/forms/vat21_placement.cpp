@@ -1,5 +1,5 @@
 #include "forms/editor_placements.h"
-#include "records/vat_records.h"
+#include "core/records/vat_records.h"
 
 Placement vat21Placement()
 {

@@ -1,16 +1,16 @@
 // The VAT-R editor's own rules, with today's date fixed.
-#include "common/MaskedEdit.h"
-#include "common/record_text.h"
-#include "forms/CheckList.h"
-#include "forms/DatePicker.h"
-#include "forms/Memo.h"
-#include "forms/RadioGroup.h"
-#include "forms/TFr_adr1.h"
-#include "forms/Tpdlg_vatr.h"
+#include "desktop/widgets/MaskedEdit.h"
+#include "desktop/widgets/record_text.h"
+#include "desktop/forms/controls/CheckList.h"
+#include "desktop/forms/controls/DatePicker.h"
+#include "desktop/forms/controls/Memo.h"
+#include "desktop/forms/controls/RadioGroup.h"
+#include "desktop/forms/frames/TFr_adr1.h"
+#include "desktop/forms/editors/Tpdlg_vatr.h"
 #include "forms/editor_test_support.h"
-#include "ledger/ledger_access.h"
+#include "core/ledger/ledger_access.h"
 #include "ledger/ledger_test_files.h"
-#include "records/vat_records.h"
+#include "core/records/vat_records.h"
 
 #include <QCheckBox>
 #include <QComboBox>

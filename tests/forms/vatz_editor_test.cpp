@@ -1,12 +1,12 @@
 // The VAT-Z editor's own rules.
-#include "common/MaskedEdit.h"
-#include "forms/DatePicker.h"
-#include "forms/RadioGroup.h"
-#include "forms/TFr_adr1.h"
-#include "forms/Tfr_osw.h"
-#include "forms/Tpdlg_vatz.h"
+#include "desktop/widgets/MaskedEdit.h"
+#include "desktop/forms/controls/DatePicker.h"
+#include "desktop/forms/controls/RadioGroup.h"
+#include "desktop/forms/frames/TFr_adr1.h"
+#include "desktop/forms/frames/Tfr_osw.h"
+#include "desktop/forms/editors/Tpdlg_vatz.h"
 #include "forms/editor_test_support.h"
-#include "records/vat_records.h"
+#include "core/records/vat_records.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -1,5 +1,5 @@
-#include "common/io_error.h"
-#include "ledger/ledger_access.h"
+#include "core/common/io_error.h"
+#include "core/ledger/ledger_access.h"
 #include "ledger_test_files.h"
 #include "support/scripted_messages.h"
 

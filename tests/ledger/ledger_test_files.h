@@ -1,8 +1,8 @@
 #pragma once
-#include "common/cp1250.h"
-#include "common/data_files.h"
-#include "common/record_access.h"
-#include "records/ledger_record.h"
+#include "core/common/cp1250.h"
+#include "core/common/data_files.h"
+#include "core/common/record_access.h"
+#include "core/records/ledger_record.h"
 #include "support/temp_dir.h"
 
 #include <string>

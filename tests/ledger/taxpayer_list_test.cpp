@@ -1,7 +1,7 @@
-#include "common/io_error.h"
-#include "common/polish_letters.h"
+#include "core/common/io_error.h"
+#include "core/common/polish_letters.h"
 #include "ledger/ledger_test_files.h"
-#include "ledger/taxpayer_list.h"
+#include "core/ledger/taxpayer_list.h"
 #include "support/recorded_progress.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "ledger/Tf_szuk_pod.h"
+#include "desktop/ledger/Tf_szuk_pod.h"
 #include "ledger/ledger_test_files.h"
 #include "support/list_dialog_fixture.h"
 

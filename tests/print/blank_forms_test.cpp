@@ -1,6 +1,6 @@
-#include "common/io_error.h"
-#include "print/blank_alignment.h"
-#include "print/blank_forms.h"
+#include "core/common/io_error.h"
+#include "core/print/blank_alignment.h"
+#include "core/print/blank_forms.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>

@@ -1,11 +1,11 @@
 #pragma once
-#include "common/record_access.h"
-#include "records/address_block.h"
-#include "records/cleared_record.h"
-#include "records/nip_record.h"
-#include "records/vat_records.h"
-#include "print/page_layouts.h"
-#include "print/page_writer.h"
+#include "core/common/record_access.h"
+#include "core/records/address_block.h"
+#include "core/records/cleared_record.h"
+#include "core/records/nip_record.h"
+#include "core/records/vat_records.h"
+#include "core/print/page_layouts.h"
+#include "core/print/page_writer.h"
 #include "support/recording_canvas.h"
 
 #include <cstdint>

@@ -1,5 +1,5 @@
-#include "records/nip_record.h"
-#include "records/vat_records.h"
+#include "core/records/nip_record.h"
+#include "core/records/vat_records.h"
 #include "layout_test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,12 +1,12 @@
 // Every text of every printed page, with every field of the record filled to
 // its full width, lies on the A4 sheet when printed in the printing font: a
 // text that runs off the sheet is lost to the taxpayer's form.
-#include "common/cp1250.h"
-#include "print/filled_record.h"
-#include "print/print_font.h"
-#include "print/print_forms.h"
-#include "print/print_job.h"
-#include "print/qt_printer_device.h"
+#include "core/common/cp1250.h"
+#include "core/print/filled_record.h"
+#include "desktop/print/print_font.h"
+#include "core/print/print_forms.h"
+#include "core/print/print_job.h"
+#include "desktop/print/qt_printer_device.h"
 #include "layout_test_support.h"
 
 #include <QFontMetricsF>

@@ -1,6 +1,6 @@
-#include "print/pdf_output.h"
+#include "core/print/pdf_output.h"
 
-#include "common/io_error.h"
+#include "core/common/io_error.h"
 #include "support/io_error_code.h"
 #include "support/temp_dir.h"
 

@@ -1,6 +1,6 @@
 #pragma once
-#include "print/PrinterSetup.h"
-#include "print/qt_printer_device.h"
+#include "desktop/print/PrinterSetup.h"
+#include "desktop/print/qt_printer_device.h"
 
 #include <QPrinter>
 

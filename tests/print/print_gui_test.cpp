@@ -1,7 +1,7 @@
-#include "common/cp1250.h"
-#include "print/calibration_files.h"
-#include "print/painter_canvas.h"
-#include "print/print_font.h"
+#include "core/common/cp1250.h"
+#include "core/print/calibration_files.h"
+#include "desktop/print/painter_canvas.h"
+#include "desktop/print/print_font.h"
 #include "register/record_files.h"
 #include "pdf_tools.h"
 

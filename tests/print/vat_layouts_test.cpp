@@ -1,4 +1,4 @@
-#include "records/vat_records.h"
+#include "core/records/vat_records.h"
 #include "layout_test_support.h"
 
 #include <gtest/gtest.h>

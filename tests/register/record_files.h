@@ -1,9 +1,9 @@
 #pragma once
-#include "common/data_files.h"
-#include "common/record_access.h"
-#include "records/cleared_record.h"
-#include "records/nip_record.h"
-#include "register/record_kind.h"
+#include "core/common/data_files.h"
+#include "core/common/record_access.h"
+#include "core/records/cleared_record.h"
+#include "core/records/nip_record.h"
+#include "core/register/record_kind.h"
 #include "support/temp_dir.h"
 
 #include <string_view>

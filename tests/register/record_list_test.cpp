@@ -1,8 +1,8 @@
-#include "common/cp1250.h"
-#include "common/io_error.h"
-#include "records/vat_records.h"
+#include "core/common/cp1250.h"
+#include "core/common/io_error.h"
+#include "core/records/vat_records.h"
 #include "register/record_files.h"
-#include "register/record_list.h"
+#include "core/register/record_list.h"
 #include "support/recorded_progress.h"
 
 #include <gtest/gtest.h>

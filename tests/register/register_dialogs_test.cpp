@@ -1,8 +1,8 @@
-#include "common/MaskedEdit.h"
-#include "common/modal_result.h"
-#include "records/vat_records.h"
-#include "register/Tf_nowy_nip.h"
-#include "register/Tf_szuk_nip.h"
+#include "desktop/widgets/MaskedEdit.h"
+#include "core/common/modal_result.h"
+#include "core/records/vat_records.h"
+#include "desktop/register/Tf_nowy_nip.h"
+#include "desktop/register/Tf_szuk_nip.h"
 #include "register/record_files.h"
 #include "support/list_dialog_fixture.h"
 

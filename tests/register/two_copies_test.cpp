@@ -1,10 +1,10 @@
 // Two copies of the program working on one directory, as two processes.
-#include "app/startup.h"
-#include "common/file_io.h"
-#include "records/nip_record.h"
+#include "core/app/startup.h"
+#include "core/common/file_io.h"
+#include "core/records/nip_record.h"
 #include "register/record_files.h"
-#include "register/register_ops.h"
-#include "register/register_state.h"
+#include "core/register/register_ops.h"
+#include "core/register/register_state.h"
 #include "support/scripted_messages.h"
 
 #include <gtest/gtest.h>

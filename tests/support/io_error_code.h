@@ -1,5 +1,5 @@
 #pragma once
-#include "common/io_error.h"
+#include "core/common/io_error.h"
 
 // The number of the input/output error `operation` raises; 0 when it raises none.
 template <class Operation>

@@ -1,6 +1,6 @@
 #pragma once
-#include "common/StringGrid.h"
-#include "register/register_state.h"
+#include "desktop/widgets/StringGrid.h"
+#include "core/register/register_state.h"
 #include "support/ui_test_environment.h"
 
 #include <string>

@@ -1,5 +1,5 @@
 #pragma once
-#include "common/list_progress.h"
+#include "core/common/list_progress.h"
 
 #include <cstdint>
 #include <vector>

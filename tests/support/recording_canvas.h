@@ -1,5 +1,5 @@
 #pragma once
-#include "print/canvas.h"
+#include "core/print/canvas.h"
 
 #include <string>
 #include <vector>

@@ -1,5 +1,5 @@
 #pragma once
-#include "common/messages.h"
+#include "core/common/messages.h"
 
 #include <deque>
 #include <string>

@@ -1,7 +1,7 @@
 // Linked into every user-interface test program: a message box that comes
 // while no test environment scripts the boxes fails the running test
 // instead of waiting offscreen for a click that never comes.
-#include "common/ui_messages.h"
+#include "desktop/widgets/ui_messages.h"
 
 #include <QTest>
 

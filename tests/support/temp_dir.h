@@ -1,5 +1,5 @@
 #pragma once
-#include "common/file_io.h"
+#include "core/common/file_io.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -1,5 +1,5 @@
 #pragma once
-#include "common/ui_messages.h"
+#include "desktop/widgets/ui_messages.h"
 #include "support/scripted_messages.h"
 #include "support/temp_dir.h"
 

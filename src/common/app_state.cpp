@@ -1,7 +1,0 @@
-#include "common/app_state.h"
-
-AppState& appState()
-{
-    static AppState state;
-    return state;
-}

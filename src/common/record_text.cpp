@@ -1,7 +1,0 @@
-#include "common/record_text.h"
-
-#include "common/cp1250.h"
-
-QString fromRecordText(const std::string& cp1250) { return QString::fromStdString(cp1250::toUtf8(cp1250)); }
-
-std::string toRecordText(const QString& text) { return cp1250::fromUtf8(text.toStdString()); }

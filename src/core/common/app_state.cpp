@@ -1,0 +1,7 @@
+#include "core/common/app_state.h"
+
+AppState& appState()
+{
+    static AppState state;
+    return state;
+}
