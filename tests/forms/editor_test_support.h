@@ -1,33 +1,37 @@
 #pragma once
-// What the editor tests share: a form's record file and buffer, its editor
-// opened in a mode as the active window, a control focused on its page, and
-// the fixture that gives each test a fresh directory.
-#include "desktop/widgets/FocusMoves.h"
+// What the editor tests share: record files and buffers, editors opened as the active window,
+// controls found by name, and the fixture giving each test a fresh directory.
 #include "core/common/app_state.h"
 #include "core/common/clock.h"
 #include "core/common/data_files.h"
 #include "core/common/file_io.h"
-#include "desktop/widgets/modal_runner.h"
 #include "core/common/record_access.h"
-#include "desktop/forms/shell/EditorDialog.h"
-#include "desktop/forms/editors/editor_factory.h"
-#include "desktop/print/Tf_wydr.h"
 #include "core/records/cleared_record.h"
+#include "core/records/nip_record.h"
 #include "core/records/vat_records.h"
 #include "core/register/register_state.h"
-#include "support/temp_dir.h"
+#include "desktop/forms/controls/DatePicker.h"
+#include "desktop/forms/controls/RadioGroup.h"
+#include "desktop/forms/editors/editor_factory.h"
+#include "desktop/forms/shell/EditorDialog.h"
+#include "desktop/widgets/FocusMoves.h"
+#include "desktop/widgets/MaskedEdit.h"
 #include "support/ui_test_environment.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
-#include <QTabBar>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QtTest>
 
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 using Record = std::vector<unsigned char>;
 
@@ -37,10 +41,10 @@ inline const std::string kAccountText = "004";
 
 inline std::string recordFileName(Form form) { return dataFileName(std::string(formInfo(form).kind().baseName)); }
 inline Bytes bufferOf(Form form) { return recordBuffer(formInfo(form).recordKind); }
+inline Record bufferRecord(Form form) { return {bufferOf(form).begin(), bufferOf(form).end()}; }
 
-// A record of the form: every byte `pattern` (so that a stray write shows)
-// or, with no pattern, a cleared one; the test's account in either (the
-// account is the same field in every kind).
+// A record of the form, every byte `pattern` (so that a stray write shows) or cleared; the test's
+// account in either (the same field in every kind).
 inline Record newRecord(Form form, std::optional<std::uint8_t> pattern = {})
 {
     Record rec(formInfo(form).recordSize(), pattern.value_or(0));
@@ -50,8 +54,7 @@ inline Record newRecord(Form form, std::optional<std::uint8_t> pattern = {})
     return rec;
 }
 
-// The form's record file: records 0 to kAccount + 1, each `each` under its
-// own account; `buffer` in the record buffer.
+// Records 0 to kAccount + 1 of the form's file, each `each` under its own account; `buffer` buffered.
 inline void writeRecordFile(Form form, const Record& each, const Record& buffer)
 {
     Record file;
@@ -73,23 +76,31 @@ inline Record storedRecord(Form form, int n = kAccount)
     return {at, at + static_cast<std::ptrdiff_t>(size)};
 }
 
-// Moves the input focus as the operator would, and lets the deferred
-// reactions (a refused field taking the focus back) run.
+inline Record bytesAt(const Record& rec, std::uint32_t at, std::uint32_t width) { return {&rec[at], &rec[at] + width}; }
+
+// The control at "frame/control" (or a bare name) below the editor.
+template <class T = QWidget> T* control(QObject& editor, const QString& path)
+{
+    QObject* at = &editor;
+    for (const QString& name : path.split('/'))
+        at = at ? at->findChild<QObject*>(name) : nullptr;
+    return qobject_cast<T*>(at);
+}
+
+// Moves the focus as the operator would; deferred reactions (a refused field taking it back) run.
 inline void moveFocus(QWidget* to)
 {
     to->setFocus(Qt::TabFocusReason);
     QApplication::processEvents();
 }
 
-// Shows the page holding the control, then gives it the focus.
 inline void focusOn(QWidget* control)
 {
     showPageOf(control);
     moveFocus(control);
 }
 
-// Shows the widget's window and waits until it is the active one, so that
-// focus changes are reported.
+// Shows the window and waits until it is active, so that focus changes are reported.
 inline bool showActive(QWidget* window)
 {
     window->show();
@@ -97,68 +108,49 @@ inline bool showActive(QWidget* window)
     return QTest::qWaitForWindowActive(window);
 }
 
-// The editor prepared for the test's account in `mode` and shown as the
-// active window; a window that never became active fails the test.
+// The editor prepared for the test's account in `mode`, shown as the active window.
 template <class Editor> std::unique_ptr<Editor> activated(std::unique_ptr<Editor> d, int mode)
 {
     d->prepare(kAccountText, "", "", mode);
     QTest::qVerify(showActive(d.get()), "showActive", "the editor is the active window", __FILE__, __LINE__);
     return d;
 }
-template <class Editor> std::unique_ptr<Editor> openEditor(int mode) { return activated(std::make_unique<Editor>(), mode); }
-inline std::unique_ptr<EditorDialog> openEditor(Form form, int mode) { return activated(newEditor(form, nullptr), mode); }
-
-// The print dialog's form kind that "Zapisz i &drukuj" opens, its dialog
-// cancelled; 0 when none opened.
-inline int printKindOpenedBy(EditorDialog& d)
+template <class Editor> std::unique_ptr<Editor> openEditor(int mode)
 {
-    int printKind = 0;
-    setModalRunner([&](QDialog& dialog) {
-        if (auto* printing = qobject_cast<Tf_wydr*>(&dialog))
-            printKind = static_cast<int>(printing->form_kind);
-        return int(QDialog::Rejected);
-    });
-    d.kl_drukClick();
-    setModalRunner({});
-    return printKind;
+    return activated(std::make_unique<Editor>(), mode);
+}
+inline std::unique_ptr<EditorDialog> openEditor(Form form, int mode)
+{
+    return activated(newEditor(form, nullptr), mode);
 }
 
-// The named controls in tab order, each as "frame.control" when it lies in
-// an entry frame; Qt's inner parts and the page control's tabs left out.
-inline QStringList tabChain(QWidget& window)
+// The editor saved with "&Zapisz"; the record as the file holds it.
+inline Record savedRecord(EditorDialog& d)
 {
-    QStringList chain;
-    for (QWidget* w = window.nextInFocusChain(); w != &window; w = w->nextInFocusChain()) {
-        if (!(w->focusPolicy() & Qt::TabFocus) || w->objectName().isEmpty() || w->objectName().startsWith("qt_") ||
-            qobject_cast<QTabWidget*>(w) || qobject_cast<QTabBar*>(w->parentWidget()))
-            continue;
-        QString name = w->objectName();
-        for (QWidget* up = w->parentWidget(); up; up = up->parentWidget())
-            if (up->objectName().startsWith("fr_", Qt::CaseInsensitive))
-                name = up->objectName() + "." + name;
-        chain << name;
-    }
-    return chain;
+    d.kl_okClick();
+    QTest::qCompare(d.result(), int(QDialog::Accepted), "result", "Accepted", __FILE__, __LINE__);
+    return storedRecord(d.form().form);
 }
 
-// The fixture of an editor's tests: each test in a fresh directory with
-// scripted message boxes, no office lines, today's date fixed and the form's
-// file of cleared records.
+// Each test in a fresh directory with scripted message boxes, no office lines, today 7 December
+// 2005 and every form's file of cleared records.
 class EditorTest : public QObject {
     Q_OBJECT
-public:
-    explicit EditorTest(Form form, Date4 today = {2005, 12, 7}) : form_(form), today_(today) {}
 
 protected:
     std::unique_ptr<UiTestEnvironment<>> env;
-    virtual void writeFiles() { writeRecordFile(form_); }
+    virtual void writeFiles()
+    {
+        for (const FormInfo& f : forms())
+            writeRecordFile(f.form);
+    }
 
 private slots:
     void init()
     {
         env = std::make_unique<UiTestEnvironment<>>();
         appState() = AppState{};
-        setTodayProvider([today = today_] { return today; });
+        setTodayProvider([] { return Date4{2005, 12, 7}; });
         writeFiles();
     }
     void cleanup()
@@ -166,8 +158,10 @@ private slots:
         setTodayProvider({});
         env.reset();
     }
-
-private:
-    Form form_;
-    Date4 today_;
 };
+
+template <class Test> int runTest(int argc, char** argv)
+{
+    Test test;
+    return QTest::qExec(&test, argc, argv);
+}
