@@ -1,96 +1,90 @@
 #pragma once
-// Plays the operator's part in every modal dialog a main-window command
-// opens and records what opened, through the modal runner, so that no test
-// waits on a real modal loop.
-#include "desktop/app/Tf_rejfor_gl.h"
-#include "desktop/widgets/MaskedEdit.h"
+// Plays the operator's part in every modal dialog a main-window command opens and
+// records what opened, through the modal runner: no test waits on a modal loop.
 #include "core/common/modal_result.h"
-#include "desktop/widgets/modal_runner.h"
+#include "desktop/app/Tf_rejfor_gl.h"
 #include "desktop/forms/shell/EditorDialog.h"
 #include "desktop/print/Tf_wydr.h"
 #include "desktop/register/ChoosingListDialog.h"
 #include "desktop/register/Tf_nowy_nip.h"
+#include "desktop/widgets/MaskedEdit.h"
+#include "desktop/widgets/modal_runner.h"
 #include "sample_ledger.h"
 #include "support/ui_test_environment.h"
 
-#include <QAction>
-#include <QStringList>
+#include <QApplication>
+#include <QtTest>
 
 #include <functional>
 
-class CommandScript {
-public:
+struct CommandScript {
     CommandScript() { setModalRunner([this](QDialog& dialog) { return play(dialog); }); }
     ~CommandScript() { setModalRunner({}); }
-    CommandScript(const CommandScript&) = delete;
-    CommandScript& operator=(const CommandScript&) = delete;
 
     // "Class Caption" of each dialog as the operator first sees it (the
-    // print dialog's once it has set its caption).
+    // print dialog's once it has set its caption), in order.
     QStringList opened;
-
     QString account;           // typed into the lists and the new-record dialog (there empty: the first free one)
     bool cancelChoice = false; // "&Anuluj" in the lists and the new-record dialog
-    std::function<void(EditorDialog&)> editorAction;
+    std::function<void(EditorDialog&)> editorAction = [](EditorDialog&) {};
 
-    int editorMode = -1;
-    FormKind printKind{};
-
-    // "Tf_szuk_nip Wydruk zgłoszenia NIP-2 | Tf_wydr ...": what opened, in order.
+    // "Tf_szuk_nip Wydruk zgłoszenia NIP-2 | Tf_wydr ...".
     QString seen() const { return opened.join(" | "); }
 
-private:
     int play(QDialog& dialog)
     {
-        const QString className = dialog.metaObject()->className();
-        opened << className + " " + dialog.windowTitle();
-        if (auto* list = qobject_cast<ChoosingListDialog*>(&dialog)) {
-            if (cancelChoice)
-                return kModalCancel;
-            list->FormActivate();
-            list->m_kon->setText(account);
-            list->kl_okClick();
-            return list->result();
-        }
-        if (auto* choose = qobject_cast<Tf_nowy_nip*>(&dialog)) {
-            if (cancelChoice)
-                return kModalCancel;
-            choose->FormActivate();
-            if (account.isEmpty())
-                choose->kl_wolneClick();
-            else
-                choose->m_kon->setText(account);
-            choose->kl_okClick();
-            return choose->result();
-        }
+        opened << QString(dialog.metaObject()->className()) + " " + dialog.windowTitle();
+        if (auto* list = qobject_cast<ChoosingListDialog*>(&dialog))
+            return choose(*list);
+        if (auto* newRecord = qobject_cast<Tf_nowy_nip*>(&dialog))
+            return choose(*newRecord);
         if (auto* editor = qobject_cast<EditorDialog*>(&dialog)) {
-            editorMode = editor->mode();
             editor->activate();
-            if (editorAction)
-                editorAction(*editor);
+            editorAction(*editor);
             return editor->result();
         }
         if (auto* printing = qobject_cast<Tf_wydr*>(&dialog)) {
             printing->FormActivate();
-            opened.back() = className + " " + printing->windowTitle();
-            printKind = printing->form_kind;
-            return kModalCancel;
+            opened.back() = "Tf_wydr " + printing->windowTitle();
         }
         return kModalCancel;
     }
+
+    template <class Choosing> int choose(Choosing& dialog)
+    {
+        if (cancelChoice)
+            return kModalCancel;
+        dialog.FormActivate();
+        if constexpr (std::is_same_v<Choosing, Tf_nowy_nip>)
+            account.isEmpty() ? dialog.kl_wolneClick() : dialog.m_kon->setText(account);
+        else
+            dialog.m_kon->setText(account);
+        dialog.kl_okClick();
+        return dialog.result();
+    }
 };
 
-// What a main-window test runs in: a fresh directory with the sample ledger,
-// the main window over it and the script playing its dialogs. Made in the
-// test's init() and dropped in its cleanup(), in that order.
+// What a main-window test runs in: a fresh directory with the sample ledger, the
+// main window over it, shown and active, and the script playing its dialogs.
 struct MainWindowFixture {
-    struct SampleLedger {
-        SampleLedger() { WriteSampleData(".", 20, 0); }
-    };
     UiTestEnvironment<> env;
-    SampleLedger ledger;
+    bool sampleLedger = (WriteSampleData(".", 20, 0), true);
     Tf_rejfor_gl window;
     CommandScript script;
 
-    void run(const char* action) { window.findChild<QAction*>(action)->trigger(); }
+    MainWindowFixture()
+    {
+        window.show();
+        QApplication::setActiveWindow(&window); // for the menus' keys
+    }
+
+    // Keys as the operator presses them, "Alt+1 N": each goes to the open
+    // menu, if there is one, else to the window.
+    void press(const QString& keys)
+    {
+        for (const QString& key : keys.split(' ')) {
+            QWidget* menu = QApplication::activePopupWidget();
+            QTest::keySequence(menu ? menu : &window, QKeySequence(key));
+        }
+    }
 };

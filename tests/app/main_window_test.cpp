@@ -1,56 +1,156 @@
-#include "desktop/app/Tf_rejfor_gl.h"
-#include "core/app/startup.h"
-#include "support/ui_test_environment.h"
+// The main window as the operator meets it: the general commands by their keys, the toolbars and pop-up
+// menu, help in the commands' dialogs, start-up on every activation. Form commands: command_families_test.
+#include "command_script.h"
+#include "desktop/app/Tf_pomoc.h"
+#include "desktop/forms/editors/Tpdlg_nip1.h"
+#include "register/record_files.h"
 
-#include <QAction>
+#include <QMenuBar>
 #include <QProgressBar>
-#include <QtTest>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QToolButton>
 
 #include <filesystem>
+#include <optional>
 
 class MainWindowTest : public QObject {
     Q_OBJECT
+    std::optional<MainWindowFixture> fx;
+
+    // What a click opens, cleared before it.
+    QString opensOf(const std::function<void()>& click)
+    {
+        fx->script.opened.clear();
+        click();
+        return fx->script.seen();
+    }
+
 private slots:
-    void init()
-    {
-        env = std::make_unique<UiTestEnvironment<>>();
-        startupNotices() = {}; // each test is a new run of the program
-    }
-    void cleanup() { env.reset(); }
+    void init() { fx.emplace(); }
+    void cleanup() { fx.reset(); }
 
-    void creationRunsStartupWithProgressBarHiddenAndKoniecCloses()
+    // "&Ustawienia wydruku" holds two "&VAT" entries: the first V selects
+    // one, the second the next, Return runs it. "O programie" has no key.
+    void generalCommandsFromTheMenuBar()
     {
-        Tf_rejfor_gl window;
-        QVERIFY(window.findChild<QProgressBar*>("wsk_post")->isHidden());
-        QVERIFY(std::filesystem::exists("REJFOR.Rdx"));
-        QCOMPARE(env->messages.texts(), std::vector<std::string>{"Brak zbioru ze stawkami ryczałtu. Proszę założyć!"});
-        window.show();
-        window.findChild<QAction*>("a_koniec")->trigger();
-        QVERIFY(!window.isVisible());
+        const std::pair<const char*, const char*> settings[] = {
+            {"Alt+U M", "Tf_zg_marg Marginesy wydruku zgłoszeń NIP"},
+            {"Alt+U V Return", "Tf_zg_margv Marginesy wydruku zgłoszeń VAT"},
+            {"Alt+U O", "Tf_zg_ods Odległości między częściami formularzy NIP"},
+            {"Alt+U V V Return", "Tf_zg_odsv Odległości między częściami formularzy VAT"},
+        };
+        for (auto [keys, opens] : settings)
+            QCOMPARE(opensOf([&] { fx->press(keys); }), QString(opens));
+
+        fx->press("Alt+P");
+        QVERIFY(fx->window.findChild<Tf_pomoc*>() && fx->window.findChild<Tf_pomoc*>()->isVisible());
+
+        QMenuBar* bar = fx->window.menuBar();
+        const QPoint info = bar->actionGeometry(fx->window.findChild<QAction*>("a_info")).center();
+        QCOMPARE(opensOf([&] { QTest::mouseClick(bar, Qt::LeftButton, {}, info); }), QString("Tform_info O programie"));
+
+        fx->press("Alt+K");
+        QVERIFY(!fx->window.isVisible());
     }
 
-    void activationRunsStartupAgain()
+    // Buttons and entries run the commands of the menus, a form's in the
+    // order new, from the ledger, update, print.
+    void toolbarsAndPopUpMenuRunTheMenusCommands()
     {
-        Tf_rejfor_gl window;
+        const std::pair<const char*, QString> expected[] = {
+            {"tb_gl", "nowy a_nowy, z PKPiR a_pkpir, aktualizacja a_aktualiz, wydruk a_wydr1, |, "
+                      "nowy a_nowy2, z PKPiR a_pkpir2, aktualizacja a_aktualiz2, wydruk a_wydr2"},
+            {"tb_gl1", "NIP-3 a_nip3n, NIP-3 akt. a_nip3a, NIP-3 wydr a_nip3w, |, "
+                       "VAT-R a_vatrn, z PKPiR a_vatrpkp, VAT-R akt. Aa_vatra, VAT-R wydr a_vatrw"},
+            {"ToolBar1", "NIP-B nowy a_nipbn, NIP-B z PKPiR a_nipbkp, NIP-B akt. a_nipba, NIP-B wydruk a_nipbw"},
+            {"popm_gl", "NIP-1 nowy a_nowy, NIP-1 z PKPiR a_pkpir, NIP-1 aktualizacja a_aktualiz, "
+                        "NIP-1 wydruk a_wydr1, |, NIP-2 nowy a_nowy2, NIP-2 z PKPiR a_pkpir2, "
+                        "NIP-2 aktualizacja a_aktualiz2, NIP-2 wydruk a_wydr2, |, "
+                        "NIP-B z PKPiR a_nipbkp, NIP-B aktualizacja a_nipba, NIP-B wydruk a_nipbw"},
+        };
+        fx->script.cancelChoice = true;
+        QMap<QString, QString> commandOpening;
+        for (QAction* menu : fx->window.menuBar()->actions())
+            for (QAction* entry : menu->menu() ? menu->menu()->actions() : QList<QAction*>{})
+                commandOpening[opensOf([&] { entry->trigger(); })] = entry->objectName();
+
+        for (const auto& [bar, entries] : expected) {
+            auto* toolBar = fx->window.findChild<QToolBar*>(bar);
+            QStringList offered;
+            for (QAction* item : fx->window.findChild<QWidget*>(bar)->actions()) {
+                auto* button = toolBar ? qobject_cast<QToolButton*>(toolBar->widgetForAction(item)) : nullptr;
+                const QString opens = opensOf([&] { button ? button->click() : item->trigger(); });
+                offered << (item->isSeparator() ? "|" : (button ? button->text() : item->text()).trimmed() + " " +
+                                                            commandOpening.value(opens, "?"));
+            }
+            QCOMPARE(offered.join(", "), entries);
+        }
+    }
+
+    // F1, or the editor's "&Pomoc", opens help at the dialog's topic (its first heading in view) beside
+    // the dialog shown modal; worked through the window system, it closes while the dialog stays open.
+    void helpInTheDialogsOfTheCommands_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("heading");
+        QTest::newRow("taxpayer search") << "Alt+1 P" << "Tf_szuk_pod" << "Zgłoszenie na podstawie danych z PKPiR";
+        QTest::newRow("record list") << "Alt+1 A" << "Tf_szuk_nip" << "Wybór zgłoszenia z listy";
+        QTest::newRow("new record") << "Alt+1 N" << "Tf_nowy_nip" << "Nowe zgłoszenie";
+        QTest::newRow("print dialog") << "Alt+1 W" << "Tf_wydr" << "Wydruk zgłoszenia";
+        QTest::newRow("margins") << "Alt+U M" << "Tf_zg_marg" << "Ustawienia wydruku: marginesy i odstępy";
+        QTest::newRow("editor: the contents") << "Alt+1 A" << "Tpdlg_nip1" << "Zgłoszenia NIP/VAT";
+    }
+    void helpInTheDialogsOfTheCommands()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, dialog);
+        RecordFileBuilder file(KindRejfor, 4); // a NIP-1 to update and print
+        file.inUse(2, "002", 1);
+        file.save();
+        fx->script.account = "2";
+        QString seen;
+        setModalRunner([&](QDialog& shown) {
+            if (!shown.inherits(dialog.toLatin1()))
+                return fx->script.play(shown);
+            shown.setWindowModality(Qt::ApplicationModal);
+            shown.show();
+            if (auto* editor = qobject_cast<Tpdlg_nip1*>(&shown))
+                editor->kl_pomoc->click();
+            else
+                QTest::keyClick(shown.focusWidget() ? shown.focusWidget() : &shown, Qt::Key_F1);
+            if (auto* help = shown.findChild<Tf_pomoc*>(); help && help->isVisible()) {
+                QTextBlock block = help->tb_tekst->cursorForPosition({0, 0}).block();
+                while (block.isValid() && block.blockFormat().headingLevel() == 0)
+                    block = block.next();
+                const QPoint close = help->kl_zamknij->mapTo(help, help->kl_zamknij->rect().center());
+                QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {}, close);
+                seen = block.text() + (help->isVisible() ? ", help still open" : "") +
+                       (QApplication::activeModalWidget() == &shown ? "" : ", the dialog gone");
+            }
+            return kModalCancel;
+        });
+        fx->press(keys);
+        QTEST(seen, "heading");
+    }
+
+    // Its errors end in the error box.
+    void startUpRunsOnEveryActivation()
+    {
+        QVERIFY(fx->window.wsk_post->isHidden());
         std::filesystem::remove("vatz.Rdx");
         emit qApp->applicationStateChanged(Qt::ApplicationInactive);
         QVERIFY(!std::filesystem::exists("vatz.Rdx"));
         emit qApp->applicationStateChanged(Qt::ApplicationActive);
         QVERIFY(std::filesystem::exists("vatz.Rdx"));
-        QCOMPARE(env->messages.shown.size(), std::size_t(1)); // the missing rates are told once per run
-    }
-
-    void startupErrorGoesToTheErrorBox()
-    {
         writeBytes("Bank.Rdx", {});
-        Tf_rejfor_gl window;
-        QCOMPARE(env->messages.shown.size(), std::size_t(1));
-        QCOMPARE(env->messages.shown[0].kind, std::string("error"));
-        QCOMPARE(env->messages.shown[0].text, std::string("Read beyond end of file: Bank.Rdx"));
+        emit qApp->applicationStateChanged(Qt::ApplicationActive);
+        QCOMPARE(fx->env.messages.shown.back(),
+                 (ScriptedMessages::Shown{"error", "Read beyond end of file: Bank.Rdx", ""}));
     }
-
-private:
-    std::unique_ptr<UiTestEnvironment<>> env;
 };
 
 QTEST_MAIN(MainWindowTest)
