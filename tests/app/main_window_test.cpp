@@ -1,11 +1,16 @@
 // The main window as the operator meets it: the general commands by their keys, the toolbars and pop-up
 // menu, help in the commands' dialogs, start-up on every activation. Form commands: command_families_test.
 #include "command_script.h"
+#include "core/common/file_io.h"
+#include "desktop/app/Tf_dane_biura.h"
 #include "desktop/app/Tf_pomoc.h"
+#include "desktop/app/Tform_info.h"
 #include "desktop/forms/editors/Tpdlg_nip1.h"
 #include "register/record_files.h"
 
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTextBlock>
@@ -54,6 +59,30 @@ private slots:
 
         fx->press("Alt+K");
         QVERIFY(!fx->window.isVisible());
+    }
+
+    // "Zmień dane biura" in the about window: four lines of the code page,
+    // each ended by CR LF, in force at once.
+    void officeLinesAreChangedFromTheAboutWindow()
+    {
+        QString shown;
+        setModalRunner([&](QDialog& dialog) {
+            if (auto* info = qobject_cast<Tform_info*>(&dialog)) {
+                info->kl_biuroClick();
+                shown = info->mem_wl->toPlainText();
+            } else if (auto* office = qobject_cast<Tf_dane_biura*>(&dialog)) {
+                const char* lines[] = {"Biuro ŻAK", "s.c.", "ul. Długa 1", "00-950 Łódź"};
+                for (int i = 0; i < 4; ++i)
+                    office->z_wiersz[i]->setText(QString::fromUtf8(lines[i]));
+                office->kl_okClick();
+                return office->result();
+            }
+            return kModalCancel;
+        });
+        fx->window.findChild<QAction*>("a_info")->trigger();
+        QCOMPARE(shown, QString::fromUtf8("Biuro ŻAK\ns.c.\nul. Długa 1\n00-950 Łódź"));
+        QCOMPARE(readTextFile("biuro.Rdx").value_or(""),
+                 std::string("Biuro \xAF" "AK\r\ns.c.\r\nul. D\xB3uga 1\r\n00-950 \xA3\xF3" "d\x9F\r\n"));
     }
 
     // Buttons and entries run the commands of the menus, a form's in the

@@ -3,6 +3,7 @@
 #include "desktop/app/Tf_dane_biura.h"
 #include "core/common/app_state.h"
 #include "desktop/app/program_info.h"
+#include "desktop/widgets/modal_runner.h"
 #include "desktop/widgets/record_text.h"
 
 #include <QFile>
@@ -79,6 +80,6 @@ void Tform_info::showOfficeLines()
 void Tform_info::kl_biuroClick()
 {
     Tf_dane_biura dialog(this);
-    if (dialog.exec() == QDialog::Accepted)
+    if (runModal(dialog) == QDialog::Accepted)
         showOfficeLines();
 }
