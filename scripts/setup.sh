@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the program need.
+# Installs the Debian packages the build, the tests and the program need, or
+# the packages named on the command line instead.
 # Idempotent and quiet: does nothing when everything is there.
 set -euo pipefail
 
@@ -12,6 +13,7 @@ packages=(
   dpkg-dev desktop-file-utils appstream
   clang libclang-rt-14-dev
 )
+[ $# -gt 0 ] && packages=("$@")
 
 missing=()
 for p in "${packages[@]}"; do

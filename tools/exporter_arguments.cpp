@@ -2,6 +2,7 @@
 
 #include "core/common/data_files.h"
 #include "core/common/file_io.h"
+#include "core/common/utf8_path.h"
 #include "core/records/nip_record.h"
 #include "core/register/record_kind.h"
 
@@ -9,8 +10,8 @@
 #include <cctype>
 #include <charconv>
 #include <cstdint>
+#include <filesystem>
 #include <string_view>
-#include <sys/stat.h>
 
 namespace {
 
@@ -103,25 +104,16 @@ std::variant<ExporterOptions, Failure> parseArguments(int argc, const char* cons
     return options;
 }
 
-namespace {
-
-bool sameDirectory(const std::string& a, const std::string& b)
-{
-    struct stat sa {}, sb {};
-    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev
-        && sa.st_ino == sb.st_ino;
-}
-
-} // namespace
-
 bool isDataFile(const std::string& output)
 {
     const std::string resolved = linkTarget(output);
-    const std::size_t slash = resolved.rfind('/');
+    const std::size_t separator = resolved.find_last_of("/\\");
     const std::string extension = upper("." + std::string(kDataExtension));
     if (!upper(resolved).ends_with(extension))
         return false;
-    return sameDirectory(slash == std::string::npos ? "." : resolved.substr(0, slash + 1), ".");
+    std::error_code unknown;
+    const std::string directory = separator == std::string::npos ? "." : resolved.substr(0, separator + 1);
+    return std::filesystem::equivalent(utf8Path(directory), ".", unknown);
 }
 
 std::optional<std::vector<std::uint8_t>> storedRecord(const PrintForm& form, int account)

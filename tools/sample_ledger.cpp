@@ -9,6 +9,7 @@
 #include "core/common/polish_letters.h"
 #include "core/common/real6.h"
 #include "core/common/record_access.h"
+#include "core/common/utf8_path.h"
 #include "core/records/cleared_record.h"
 #include "core/records/ledger_record.h"
 #include "core/print/calibration_files.h"
@@ -281,7 +282,7 @@ void writeCalibration(const std::string& dir)
 {
     struct InDirectory {
         std::filesystem::path previous = std::filesystem::current_path();
-        explicit InDirectory(const std::string& d) { std::filesystem::current_path(d); }
+        explicit InDirectory(const std::string& d) { std::filesystem::current_path(utf8Path(d)); }
         ~InDirectory() { std::filesystem::current_path(previous); }
     } inDir(dir);
     calibration::MarginTable margins{};

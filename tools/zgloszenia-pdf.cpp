@@ -5,6 +5,7 @@
 // paper, each page's blank form from the druki folder under the data.
 // Needs no display. The output is written whole or not at all, and never
 // over one of the data files.
+#include "console_arguments.h"
 #include "exporter_arguments.h"
 
 #include "core/common/account.h"
@@ -16,7 +17,6 @@
 #include "core/print/print_job.h"
 #include "desktop/print/qt_printer_device.h"
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QPrinter>
 #include <QString>
@@ -94,7 +94,7 @@ int exportPdf(const ExporterOptions& options, int argc, char* argv[])
         return fail({InputOutputError, std::string("Nie można zapisać pliku PDF: ") + e.what()});
     }
     QPrinter printer(QPrinter::HighResolution);
-    setUpPdfPrinter(printer, QFile::decodeName(QByteArray::fromStdString(output->temporaryName())), options.resolution);
+    setUpPdfPrinter(printer, QString::fromStdString(output->temporaryName()), options.resolution);
     QtPrinterDevice device(printer);
     ErrorStreamMessages toStandardError;
     BlankFormSet blanks(toStandardError);
@@ -137,7 +137,8 @@ int exportPdf(const ExporterOptions& options, int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
-    const std::variant<ExporterOptions, Failure> parsed = parseArguments(argc, argv);
+    const ConsoleArguments arguments(argc, argv);
+    const std::variant<ExporterOptions, Failure> parsed = parseArguments(arguments.count(), arguments.values());
     if (const Failure* f = std::get_if<Failure>(&parsed))
         return fail(*f);
     return exportPdf(std::get<ExporterOptions>(parsed), argc, argv);

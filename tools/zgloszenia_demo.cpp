@@ -1,7 +1,9 @@
 // zgloszenia-demo DIR [--taxpayers N] [--mode 0|1|2]
 // Fills DIR (created when missing) with fictional sample data for trying the
 // program out.
+#include "console_arguments.h"
 #include "core/common/io_error.h"
+#include "core/common/utf8_path.h"
 #include "sample_ledger.h"
 
 #include <cstdio>
@@ -23,9 +25,8 @@ bool parseNumber(const char* text, long min, long max, long& out)
     out = std::strtol(text, &end, 10);
     return end != text && *end == '\0' && out >= min && out <= max;
 }
-} // namespace
 
-int main(int argc, char* argv[])
+int run(int argc, const char* const argv[])
 {
     if (argc < 2)
         return usage();
@@ -43,7 +44,7 @@ int main(int argc, char* argv[])
             return usage();
     }
     std::error_code made;
-    std::filesystem::create_directories(argv[1], made);
+    std::filesystem::create_directories(utf8Path(argv[1]), made);
     if (made) {
         std::fprintf(stderr, "Nie można utworzyć katalogu %s: %s\n", argv[1], made.message().c_str());
         return 4;
@@ -55,4 +56,12 @@ int main(int argc, char* argv[])
         return 4;
     }
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const ConsoleArguments arguments(argc, argv);
+    return run(arguments.count(), arguments.values());
 }

@@ -5,28 +5,28 @@
 #include "core/records/ledger_record.h"
 #include "support/temp_dir.h"
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
-// Small ledger files written in the test's directory with the layout's
-// fields. Every record starts free (the blank account).
+// A small ledger file of `records` records written in the test's directory
+// with the layout's fields. Every record starts free (the blank account).
 class LedgerTestFile {
 public:
-    explicit LedgerTestFile(int records) { resize(records); }
-
-    void resize(int records)
+    explicit LedgerTestFile(int records) : bytes_(records * ledger::kRecordSize, 0)
     {
-        bytes_.resize(static_cast<std::size_t>(records) * ledger::kRecordSize, 0);
         for (int n = 0; n < records; ++n)
-            if (getStr(record(n), ledger::account_no).empty())
-                setStr(record(n), ledger::account_no, kBlankAccount);
+            setStr(record(n), ledger::account_no, kBlankAccount);
     }
-    Bytes record(int n) { return Bytes(bytes_).subspan(static_cast<std::size_t>(n) * ledger::kRecordSize, ledger::kRecordSize); }
-    // A taxpayer at record n under the account text `account`.
-    Bytes taxpayer(int n, std::string_view account)
+    Bytes record(int n) { return Bytes(bytes_).subspan(n * ledger::kRecordSize, ledger::kRecordSize); }
+    // A taxpayer at record n under the account text `account`, with the texts given.
+    Bytes taxpayer(int n, std::string_view account, std::initializer_list<std::pair<Field, std::string>> texts = {})
     {
         setStr(record(n), ledger::account_no, account);
+        for (const auto& [field, text] : texts)
+            setStr(record(n), field, text);
         return record(n);
     }
     // Writes "konta200.Rdx", with `tail` stray bytes after the last record.

@@ -1,5 +1,6 @@
 #include "core/common/io_error.h"
 #include "core/print/blank_alignment.h"
+#include "core/print/blank_form_names.h"
 #include "core/print/blank_forms.h"
 #include "support/temp_dir.h"
 
@@ -25,23 +26,25 @@ TEST_F(BlankFormsTest, APageFileWinsOverTheWholeFormPdf)
 {
     for (const char* name : {"NIP-1.pdf", "NIP-1_2z4.png", "NIP-D.pdf", "VAT-R-UE.PDF", "NIP-3_1z2.pdf"})
         put(name);
-    const struct {
-        const char* label;
-        std::optional<BlankSource> blank;
-    } cases[] = {
+    const std::pair<const char*, std::optional<BlankSource>> cases[] = {
         {"NIP-1 1/4", BlankSource{"druki/NIP-1.pdf", 0, 4}},
         {"NIP-1 2/4", BlankSource{"druki/NIP-1_2z4.png", -1, 0}},
         {"NIP-1 4/4", BlankSource{"druki/NIP-1.pdf", 3, 4}},
         {"NIP-D  2/2", BlankSource{"druki/NIP-D.pdf", 1, 2}},
-        {"NIP-D 1/2", BlankSource{"druki/NIP-D.pdf", 0, 2}},
+#ifdef _WIN32 // where a name matches whatever the letter case of the file
+        {"VAT-R/UE 1/1", BlankSource{"druki/VAT-R-UE.pdf", 0, 1}},
+#else
         {"VAT-R/UE 1/1", BlankSource{"druki/VAT-R-UE.PDF", 0, 1}},
+#endif
         {"NIP-3 1/2", BlankSource{"druki/NIP-3_1z2.pdf", 0, 0}},
         {"NIP-3 2/2", std::nullopt},
-        {"VAT-Z 1/1", std::nullopt},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(findBlank(c.label), c.blank) << c.label;
+    for (const auto& [label, blank] : cases)
+        EXPECT_EQ(findBlank(label), blank) << label;
     EXPECT_EQ(blankFolderProblem(), "");
+    // A label never names a file outside the folder, nor a hidden one.
+    EXPECT_EQ(blankFormFileBase("a\\b:c 1/2"), "a-b-c_1z2");
+    EXPECT_EQ(blankFormFileBase("../x"), "_..-x");
 }
 
 TEST_F(BlankFormsTest, ADrukiThatIsAFileIsToldAndHoldsNoBlank)
@@ -54,26 +57,18 @@ TEST_F(BlankFormsTest, ADrukiThatIsAFileIsToldAndHoldsNoBlank)
 TEST_F(BlankFormsTest, ACorrectionIsReadFromItsFileAndNonsenseIsIgnored)
 {
     const std::string file = "druki/NIP-1_1z4.popr";
-    const struct {
-        std::string text;
-        BlankAlignment alignment; // mm right, mm down, scale
-        bool nonsense;
-    } cases[] = {
-        {"0.5\n-1\n98.5\n", {0.5, -1.0, 0.985}, false},
-        {"1,5\r\n 2 \r\n100\r\n", {1.5, 2.0, 1.0}, false},
-        {"0.5\n-1\n", {}, true},
-        {"0.5\n-1\n98\n4\n", {}, true},
-        {"abc\n0\n100\n", {}, true},
-        {"51\n0\n100\n", {}, true}, // beyond any sheet
-        {"0\n0\n70\n", {}, true}, // no scanner shrinks so much
-        {"nan\n0\n100\n", {}, true},
-        {std::string(300, '1'), {}, true},
+    const std::pair<std::string, BlankAlignment> cases[] = { // mm right, mm down, scale; {} for nonsense
+        {"0.5\n-1\n98.5\n", {0.5, -1.0, 0.985}}, {"1,5\r\n 2 \r\n100\r\n", {1.5, 2.0, 1.0}},
+        {"0.5\n-1\n", {}}, {"0.5\n-1\n98\n4\n", {}}, {"abc\n0\n100\n", {}},
+        {"51\n0\n100\n", {}}, // beyond any sheet
+        {"0\n0\n70\n", {}},   // no scanner shrinks so much
+        {"nan\n0\n100\n", {}},
     };
-    for (const auto& c : cases) {
-        put("NIP-1_1z4.popr", c.text);
+    for (const auto& [text, alignment] : cases) {
+        put("NIP-1_1z4.popr", text);
         const LoadedAlignment loaded = loadBlankAlignment("NIP-1 1/4");
-        EXPECT_EQ(loaded.alignment, c.alignment) << c.text;
-        EXPECT_EQ(loaded.problem.find(file) != std::string::npos, c.nonsense) << c.text << ": " << loaded.problem;
+        EXPECT_EQ(loaded.alignment, alignment) << text;
+        EXPECT_EQ(loaded.problem.find(file) != std::string::npos, alignment == BlankAlignment{}) << text << ": " << loaded.problem;
     }
 }
 

@@ -8,12 +8,12 @@
 #include "core/print/page_writer.h"
 #include "support/recording_canvas.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <functional>
-#include <initializer_list>
 #include <ostream>
 #include <string>
-#include <utility>
 #include <vector>
 
 inline void PrintTo(const RecordingCanvas::Item& i, std::ostream* os)
@@ -39,7 +39,7 @@ constexpr int mm(int k) { return kScaleY * k; }
 using Item = RecordingCanvas::Item;
 using Items = std::vector<Item>;
 
-inline Items render(PageId page, ConstBytes rec, const PageWriter::SpacingTable& spacing, int sheet = 1)
+inline Items render(PageId page, ConstBytes rec, const PageWriter::SpacingTable& spacing = {}, int sheet = 1)
 {
     RecordingCanvas canvas(kCharWidth);
     PageWriter writer(canvas, kScaleX, kScaleY, spacing, kOriginX, kTopY);
@@ -47,59 +47,8 @@ inline Items render(PageId page, ConstBytes rec, const PageWriter::SpacingTable&
     return canvas.items;
 }
 
-inline Items render(PageId page, ConstBytes rec, int sheet = 1)
-{
-    return render(page, rec, PageWriter::SpacingTable{}, sheet);
-}
-
-// Spacing entries `first`, `first` + 1, ... set to `values` in pixels, the others 0.
-inline PageWriter::SpacingTable spacingOf(std::initializer_list<int> values, std::size_t first = 0)
-{
-    PageWriter::SpacingTable spacing{};
-    for (const int v : values)
-        spacing[first++] = v;
-    return spacing;
-}
-
-// A cleared record of `size` bytes.
-inline std::vector<std::uint8_t> clearedRecord(std::size_t size)
-{
-    std::vector<std::uint8_t> rec(size);
-    ClearRecordBytes(rec);
-    return rec;
-}
-
-inline void setTexts(Bytes rec, std::initializer_list<std::pair<Field, std::string>> texts)
-{
-    for (const auto& [field, text] : texts)
-        setStr(rec, field, text);
-}
-
-inline void setChoices(Bytes rec, std::initializer_list<std::pair<Field, int>> choices)
-{
-    for (const auto& [field, value] : choices)
-        setU8(rec, field, static_cast<std::uint8_t>(value));
-}
-
-// Items laid out down the page from `top`: each row is a column, the
-// distance down from the previous row and the text.
-struct Row {
-    int col;
-    int down;
-    std::string text;
-};
-
-inline Items laidOut(int top, std::initializer_list<Row> rows)
-{
-    Items items;
-    for (const Row& r : rows)
-        items.push_back({X(r.col), top += r.down, r.text});
-    return items;
-}
-
-// The forms and the parts of the record each of them fills in.
+// The forms, each with its record's size and the parts of the record it fills in.
 enum class Form { Nip1, Nip2, Nip3, NipB, VatR, VatZ, Vat21 };
-
 struct FormRecord {
     std::size_t size;
     std::vector<const Layout*> layouts;
@@ -119,22 +68,18 @@ inline FormRecord recordOf(Form form)
     return {0, {}};
 }
 
-// Calls `fn` for every plain field (items of repeated fields and members of
-// blocks included), with its absolute offset.
+// Calls `fn` for every plain field of a form's record (items of repeated
+// fields and members of blocks included), with its absolute offset.
 inline void forEachLeaf(const Field& f, const std::function<void(const Field&)>& fn)
 {
-    for (std::uint32_t k = 0; k < f.count; ++k) {
-        const Field item = f.item(k);
-        if (item.type != FieldType::Group) {
+    for (std::uint32_t k = 0; k < f.count; ++k)
+        if (const Field item = f.item(k); item.type != FieldType::Group)
             fn(item);
-            continue;
-        }
-        for (const Field& member : item.group->fields)
-            forEachLeaf(item / member, fn);
-    }
+        else
+            for (const Field& member : item.group->fields)
+                forEachLeaf(item / member, fn);
 }
 
-// ... and for every plain field of a form's record.
 inline void forEachLeaf(Form form, const std::function<void(const Field&)>& fn)
 {
     for (const Layout* layout : recordOf(form).layouts)
@@ -142,12 +87,124 @@ inline void forEachLeaf(Form form, const std::function<void(const Field&)>& fn)
             forEachLeaf(top, fn);
 }
 
+// The text a tagged record holds in `f`: "T", its offset, and "Q" up to the
+// field's full width, so that each printed text names its field and shows
+// if it was cut; a field too short for that holds "Y" and a letter.
+inline std::string tag(const Field& f)
+{
+    std::string t = "T" + std::to_string(f.offset);
+    if (t.size() > f.capacity())
+        t = {'Y', static_cast<char>('A' + f.offset % 26)};
+    return t + std::string(f.capacity() - t.size(), 'Q');
+}
+
+// The date a tagged record holds in `f`: each field a day, month and year
+// of its own.
+inline Date4 dateOf(const Field& f)
+{
+    return {static_cast<std::uint16_t>(1950 + f.offset % 50), static_cast<std::uint8_t>(1 + f.offset / 28 % 12),
+        static_cast<std::uint8_t>(1 + f.offset % 28)};
+}
+
+// A cleared record of the form with every text and date tagged, `choice` in
+// every choice, flag and count, and 2004 in every year.
+inline std::vector<std::uint8_t> taggedRecord(Form form, std::uint8_t choice)
+{
+    std::vector<std::uint8_t> rec(recordOf(form).size);
+    ClearRecordBytes(rec);
+    forEachLeaf(form, [&](const Field& f) {
+        switch (f.type) {
+        case FieldType::Str: setStr(rec, f, tag(f)); break;
+        case FieldType::Date: setDate(rec, f, dateOf(f)); break;
+        case FieldType::U8: setU8(rec, f, choice); break;
+        case FieldType::I32: setI32(rec, f, 2004); break;
+        default: break;
+        }
+    });
+    return rec;
+}
+
+// Spacing entry `e` calibrated to pixels of its own, so that each section
+// step shows which entry it took.
+constexpr int S(int e) { return 40 + 3 * e; }
+inline PageWriter::SpacingTable distinctSpacings()
+{
+    PageWriter::SpacingTable spacing{};
+    for (int e = 0; e < PageWriter::kSpacingEntries; ++e)
+        spacing[static_cast<std::size_t>(e)] = S(e);
+    return spacing;
+}
+
+// A page of a record with every choice 1, every text and date tagged and
+// `nipValue` in `nip`, printed with distinct spacings.
+inline Items officialPage(PageId page, Form form, const Field& nip, const std::string& nipValue)
+{
+    auto rec = taggedRecord(form, 1);
+    setStr(rec, nip, nipValue);
+    return render(page, rec, distinctSpacings());
+}
+
+// Items laid out down the page: each row is a column, the distance down
+// from the previous row and the text; `px` pixels more to the right.
+struct Row {
+    int col;
+    int down;
+    std::string text;
+    int px = 0;
+};
+using Rows = std::vector<Row>;
+
+inline Rows operator+(Rows a, const Rows& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+inline Items laidOut(int top, const Rows& rows)
+{
+    Items items;
+    for (const Row& r : rows)
+        items.push_back({X(r.col) + r.px, top += r.down, r.text});
+    return items;
+}
+
+// A text in spaced capitals (the tags are capitals already).
+inline std::string spaced(const std::string& text)
+{
+    std::string out;
+    for (const char c : text)
+        out += out.empty() ? std::string(1, c) : std::string{' ', c};
+    return out;
+}
+
+// The tagged date of `f` as the plain date form prints it, and as the date form.
+inline std::string plainDate(const Field& f)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d-%02d-%04d", dateOf(f).day, dateOf(f).month, dateOf(f).year);
+    return text;
+}
+inline std::string dateText(const Field& f) { return spaced(plainDate(f)); }
+
+// The address block's rows, its first line `down` below the previous row:
+// four lines with the fax at `faxCol`, or three lines when `faxCol` is 0.
+inline Rows addressRows(const Field& addr, int down, int faxCol)
+{
+    namespace a = address_block;
+    Rows rows = {{20, down, tag(addr / a::country)}, {70, 0, tag(addr / a::voivodeship)},
+        {150, 0, tag(addr / a::county)}, {20, mm(9), tag(addr / a::commune)}, {70, 0, tag(addr / a::street)},
+        {172, 0, tag(addr / a::house_no)}, {195, 0, tag(addr / a::flat_no)}, {20, mm(9), tag(addr / a::locality)},
+        {100, 0, tag(addr / a::postcode)}, {140, 0, tag(addr / a::post_office)}};
+    if (faxCol != 0)
+        rows = rows + Rows{{40, mm(9), tag(addr / a::phone)}, {faxCol, 0, tag(addr / a::fax)}};
+    return rows;
+}
+
 // Each page with its form and the consecutive spacing entries it steps over.
 struct PageSections {
     PageId page;
     Form form;
-    int firstEntry;
-    int lastEntry;
+    int firstEntry, lastEntry;
 };
 
 inline constexpr PageSections kAllPages[] = {
@@ -160,57 +217,16 @@ inline constexpr PageSections kAllPages[] = {
     {PageId::Vat21_1, Form::Vat21, 0, 4}, {PageId::Vat21_2, Form::Vat21, 5, 5},
 };
 
-// Fills the address block; the telephone and fax only when asked.
-inline void fillAddress(Bytes rec, const Field& addr, bool withPhone)
-{
-    namespace a = address_block;
-    setTexts(rec, {{addr / a::country, "POLSKA"}, {addr / a::voivodeship, "SLASKIE"}, {addr / a::county, "BIELSKI"},
-                      {addr / a::commune, "JASIENICA"}, {addr / a::street, "DLUGA"}, {addr / a::house_no, "7"},
-                      {addr / a::flat_no, "2"}, {addr / a::locality, "JASIENICA"}, {addr / a::postcode, "43-385"},
-                      {addr / a::post_office, "JASIENICA"}});
-    if (withPhone)
-        setTexts(rec, {{addr / a::phone, "033 1"}, {addr / a::fax, "033 2"}});
-}
-
-// The items of that address starting at line y: three lines of nine
-// millimetres, and the fourth (telephone, fax at `faxCol`) when asked.
-inline Items addressItems(int y, bool withFourthLine, int faxCol)
-{
-    Items items = laidOut(y, {{20, 0, "POLSKA"}, {70, 0, "SLASKIE"}, {150, 0, "BIELSKI"}, {20, mm(9), "JASIENICA"},
-                                 {70, 0, "DLUGA"}, {172, 0, "7"}, {195, 0, "2"}, {20, mm(9), "JASIENICA"},
-                                 {100, 0, "43-385"}, {140, 0, "JASIENICA"}});
-    if (withFourthLine)
-        items.insert(items.end(), {{X(40), y + mm(27), "033 1"}, {X(faxCol), y + mm(27), "033 2"}});
-    return items;
-}
-
-// The items printed at the positions of `spots`, in their order: equal to
-// `spots` when each of their texts, and nothing else, prints there.
-inline Items printedAt(const Items& items, const Items& spots)
-{
-    Items found;
-    for (const Item& s : spots)
-        for (const Item& i : items)
-            if (i.x == s.x && i.y == s.y)
-                found.push_back(i);
-    return found;
-}
-
 inline const Item* findText(const Items& items, const std::string& text)
 {
-    for (const Item& i : items)
-        if (i.text == text)
-            return &i;
-    return nullptr;
+    const auto found = std::ranges::find(items, text, &Item::text);
+    return found == items.end() ? nullptr : &*found;
 }
 
-inline Items crosses(const Items& items)
+inline Items crosses(Items items)
 {
-    Items found;
-    for (const Item& i : items)
-        if (i.text == "XX")
-            found.push_back(i);
-    return found;
+    std::erase_if(items, [](const Item& i) { return i.text != "XX"; });
+    return items;
 }
 
 } // namespace layout_test

@@ -47,6 +47,9 @@ TEST_F(PdfOutputTest, AnUnfinishedFileLeavesTheTargetAsItWas)
 
 TEST_F(PdfOutputTest, AWholeFileReplacesTheTargetBehindItsLinkAndKeepsItsMode)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "symbolic links need administrator rights on Windows, which has no POSIX modes";
+#endif
     fs::create_directory("share");
     writeBytes("share/out.pdf", kOld);
     ::chmod("share/out.pdf", 0640);
@@ -69,8 +72,11 @@ TEST_F(PdfOutputTest, FailuresNameTheTarget)
     writeBytes("read-only.pdf", kOld);
     ::chmod("read-only.pdf", 0444);
     EXPECT_EQ(ioErrorCode([] { PdfOutput("read-only.pdf"); }), IoError::AccessDenied);
-    EXPECT_EQ(ioErrorCode([] { PdfOutput("no-dir/out.pdf"); }), IoError::FileNotFound);
     EXPECT_EQ(ioErrorCode([] { PdfOutput("."); }), IoError::AccessDenied);
+#ifdef _WIN32 // which tells a missing folder from a missing file, and has no device that is always full
+    EXPECT_EQ(ioErrorCode([] { PdfOutput("no-dir/out.pdf"); }), IoError::PathNotFound);
+#else
+    EXPECT_EQ(ioErrorCode([] { PdfOutput("no-dir/out.pdf"); }), IoError::FileNotFound);
     try {
         PdfOutput device("/dev/full");
         writeBytes(device.temporaryName(), kWholePdf);
@@ -79,6 +85,7 @@ TEST_F(PdfOutputTest, FailuresNameTheTarget)
     } catch (const IoError& e) {
         EXPECT_EQ(std::string(e.what()), "Disk full: /dev/full");
     }
+#endif
     EXPECT_EQ(fileBytes("read-only.pdf"), kOld);
 }
 

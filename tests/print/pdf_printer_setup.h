@@ -14,23 +14,16 @@ public:
     QString printerName() const override { return name; }
     bool runSetupDialog(QWidget*) override
     {
-        ++setupRuns;
         if (setupAccepted)
             name = chosenName;
         return setupAccepted;
     }
-    bool readyToPrint(QWidget*) override
-    {
-        ++readyAsks;
-        return ready;
-    }
+    bool readyToPrint(QWidget*) override { return ready; }
 
     QString name = "Drukarka testowa";
     QString chosenName;
     bool setupAccepted = false;
     bool ready = true;
-    int setupRuns = 0;
-    int readyAsks = 0;
 
 private:
     QPrinter printer_{QPrinter::HighResolution};

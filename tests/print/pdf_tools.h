@@ -23,14 +23,7 @@ inline int pdfPages(const QString& file)
     return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 
-// The text of one page, or of the whole file.
-inline QString pdfText(const QString& file, int page = 0)
-{
-    QStringList arguments = {"-layout"};
-    if (page > 0)
-        arguments << "-f" << QString::number(page) << "-l" << QString::number(page);
-    return toolOutput("pdftotext", arguments << file << "-");
-}
+inline QString pdfText(const QString& file) { return toolOutput("pdftotext", {"-layout", file, "-"}); }
 
 // The words of one page with their boxes in points from the page's top-left
 // corner, in reading order.

@@ -6,7 +6,9 @@
 #include "core/register/record_kind.h"
 #include "support/temp_dir.h"
 
+#include <initializer_list>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // A record file of one kind written in the test's directory: `count` free
@@ -16,31 +18,39 @@ class RecordFileBuilder {
 public:
     RecordFileBuilder(int kind, int count) : size_(kindAt(kind).recordSize), name_(dataFileName(kindAt(kind).baseName))
     {
-        bytes_.assign(static_cast<std::size_t>(count) * size_, 0);
         for (int n = 0; n < count; ++n)
             ClearRecordBytes(record(n));
     }
 
     Bytes record(int n)
     {
-        const std::size_t end = static_cast<std::size_t>(n + 1) * size_;
-        if (bytes_.size() < end)
-            bytes_.resize(end, 0);
-        return Bytes(bytes_).subspan(static_cast<std::size_t>(n) * size_, size_);
+        if (bytes_.size() < (n + 1) * size_)
+            bytes_.resize((n + 1) * size_, 0);
+        return Bytes(bytes_).subspan(n * size_, size_);
     }
-    // Record n in use under `account`; for REJFOR holding a form of `formType`.
-    Bytes inUse(int n, std::string_view account, std::uint8_t formType = 0)
+    // Record n in use under `account` with the texts given; for REJFOR
+    // holding a form of `formType`.
+    Bytes inUse(int n, std::string_view account, std::uint8_t formType = 0,
+                std::initializer_list<std::pair<Field, std::string_view>> texts = {})
     {
         Bytes rec = record(n);
         setStr(rec, nip::account_no, account);
         if (formType != 0)
             setU8(rec, nip::form_type, formType);
+        for (const auto& [field, text] : texts)
+            setStr(rec, field, text);
         return rec;
     }
-    void save() const { writeBytes(name_, bytes_); }
+    // Writes the file, with `tail` stray bytes after the last record.
+    void save(std::size_t tail = 0) const
+    {
+        std::vector<unsigned char> out(bytes_);
+        out.resize(out.size() + tail, 0x31);
+        writeBytes(name_, out);
+    }
 
 private:
-    std::uint32_t size_;
+    std::size_t size_;
     std::string name_;
     std::vector<unsigned char> bytes_;
 };

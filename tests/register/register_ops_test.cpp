@@ -1,23 +1,28 @@
+#include "core/common/cp1250.h"
 #include "core/common/file_io.h"
 #include "core/common/io_error.h"
 #include "core/records/ledger_record.h"
 #include "core/records/vat_records.h"
-#include "register/record_files.h"
+#include "core/register/record_list.h"
 #include "core/register/register_ops.h"
 #include "core/register/register_state.h"
-#include "support/io_error_code.h"
+#include "register/record_files.h"
+#include "support/recorded_progress.h"
 #include "support/scripted_messages.h"
 
-#include <algorithm>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
 using Texts = std::vector<std::string>;
+using Rows = std::vector<Texts>;
 
 struct RegisterTest : ::testing::Test {
     TempDir dir;
     ScriptedMessages messages;
+    RecordedProgress progress;
 
     static void makeFile(int kind, int records) { RecordFileBuilder(kind, records).save(); }
     // Saves the buffer as an in-use record of the given account.
@@ -29,9 +34,28 @@ struct RegisterTest : ::testing::Test {
             setU8(recordBuffer(kind), nip::form_type, formType);
         ASSERT_TRUE(WriteRecord(kind));
     }
+    // Each refusal of `check` with the one message it shows.
+    template <class Check>
+    void expectRefusals(Check check, std::initializer_list<std::pair<const char*, const char*>> refusals)
+    {
+        for (const auto& [typed, message] : refusals) {
+            messages.shown.clear();
+            EXPECT_FALSE(check(typed)) << typed;
+            EXPECT_EQ(messages.texts(), Texts{message}) << typed;
+        }
+    }
+    // The rows of the record list, under its header.
+    Rows load(int kind, std::uint8_t formType = 1)
+    {
+        RowTable table;
+        LoadRecordList(table, kind, formType, progress);
+        EXPECT_EQ(table.rows.front(), (Texts{"Konto", "Nazwa", "NIP"}));
+        EXPECT_EQ(table.selectedRow, -1);
+        return Rows(table.rows.begin() + 1, table.rows.end());
+    }
 };
 
-TEST_F(RegisterTest, FirstFreeAccountWalksFreeRecordsAndReportsFileErrors)
+TEST_F(RegisterTest, FirstFreeAccountWalksFreeRecordsAfterRecordZero)
 {
     makeFile(KindVatr, 4);
     EXPECT_EQ(FirstFreeAccount(KindVatr, messages), 1);
@@ -41,105 +65,68 @@ TEST_F(RegisterTest, FirstFreeAccountWalksFreeRecordsAndReportsFileErrors)
     save(KindVatr, "003");
     EXPECT_EQ(FirstFreeAccount(KindVatr, messages), std::nullopt);
     EXPECT_TRUE(messages.shown.empty());
-
-    EXPECT_EQ(FirstFreeAccount(KindVat21, messages), std::nullopt);
-    makeFile(KindNipb, 4);
-    ioFaults().failReadAfterBytes = 922 + 100;
-    EXPECT_EQ(FirstFreeAccount(KindNipb, messages), std::nullopt);
-    EXPECT_EQ(messages.texts(), (Texts{"Brak zbioru z danymi vat21.Rdx", "Błąd we/wy nr 31 zbioru nipb.Rdx"}));
 }
 
-TEST_F(RegisterTest, CheckNewAccountRefusals)
+// VAT-21 and VAT-Z records come into being only through "nowy": an office
+// must be able to number them past the four records of a new file, up to
+// the ledger's taxpayers.
+TEST_F(RegisterTest, CheckNewAccountRefusesOrClaimsThePaddedAccountUpToTheLedgersEnd)
 {
-    EXPECT_FALSE(CheckNewAccount(KindRejfor, "1", messages));
-    EXPECT_EQ(messages.texts(), Texts{"Brak zbioru z danymi REJFOR.Rdx"});
+    const auto rejfor = [this](const char* typed) { return CheckNewAccount(KindRejfor, typed, messages); };
+    expectRefusals(rejfor, {{"1", "Brak zbioru z danymi REJFOR.Rdx"}});
     makeFile(KindRejfor, 4);
     save(KindRejfor, "002");
-    const struct {
-        const char* typed;
-        const char* message;
-    } cases[] = {
+    expectRefusals(rejfor, {
         {"0", "Nr konta musi być liczbą dodatnią"}, {"-5", "Nr konta musi być liczbą dodatnią"},
         {"4", "Za duży nr konta"}, // no ledger file: the record file's end is the limit
         {"2", "Konto jest już w zbiorze"}, {"", "'' to niepoprawny symbol konta"},
         {" 1a ", "'1a' to niepoprawny symbol konta"},
-    };
-    for (const auto& c : cases) {
-        messages.shown.clear();
-        EXPECT_FALSE(CheckNewAccount(KindRejfor, c.typed, messages)) << c.typed;
-        EXPECT_EQ(messages.texts(), Texts{c.message}) << c.typed;
-    }
-}
+    });
 
-TEST_F(RegisterTest, CheckNewAccountReachesEveryTaxpayerOfTheLedgerAndClaimsThePaddedAccount)
-{
-    // VAT-21 and VAT-Z records come into being only through "nowy": an office
-    // must be able to number them past the four records of a new file.
     makeFile(KindVat21, 4);
     writeBytes("konta200.Rdx", std::vector<unsigned char>(12 * ledger::kRecordSize, 0x55));
-    const struct {
-        const char* typed;
-        const char* message; // nullptr: accepted
-    } cases[] = {
-        {"4", nullptr}, {"011", nullptr}, {"12", "Za duży nr konta"}, {"0", "Nr konta musi być liczbą dodatnią"}};
-    for (const auto& c : cases) {
-        messages.shown.clear();
-        EXPECT_EQ(CheckNewAccount(KindVat21, c.typed, messages), c.message == nullptr) << c.typed;
-        EXPECT_EQ(messages.texts(), c.message ? Texts{c.message} : Texts{}) << c.typed;
-    }
+    const auto check = [this](const char* typed) { return CheckNewAccount(KindVat21, typed, messages); };
+    EXPECT_TRUE(check("4"));
+    EXPECT_TRUE(check("011"));
+    expectRefusals(check, {{"12", "Za duży nr konta"}});
 
-    // The claimed record is a free record under the new account; saving it
-    // grows the file, and the records in between become gaps.
+    // The claimed record is a cleared one: every byte zero but the account,
+    // a short string at offset 0 written over the blank account "    ".
     messages.shown.clear();
-    ASSERT_TRUE(CheckNewAccount(KindVat21, " 9 ", messages));
+    ASSERT_TRUE(check(" 9 "));
     EXPECT_TRUE(messages.shown.empty());
-    std::vector<unsigned char> expected(vat21::kRecordSize);
-    ClearRecordBytes(expected);
-    setStr(expected, nip::account_no, "009");
+    std::vector<unsigned char> expected(vat21::kRecordSize, 0);
+    std::ranges::copy(std::string("\x03" "009 "), expected.begin());
     EXPECT_TRUE(std::ranges::equal(recordBuffer(KindVat21), expected));
     EXPECT_EQ(registerState().currentAccount, "009");
     EXPECT_EQ(registerState().currentAccountNo, 9);
     ASSERT_TRUE(WriteRecord(KindVat21));
 
-    // A gap is free, and the file's size still counts where the ledger is shorter.
-    EXPECT_TRUE(CheckNewAccount(KindVat21, "5", messages));
+    // The records the save skipped are gaps, and a gap is free; the file's
+    // size still counts where the ledger is shorter.
+    EXPECT_TRUE(check("5"));
     EXPECT_EQ(getStr(recordBuffer(KindVat21), nip::account_no), "005");
     writeBytes("konta200.Rdx", std::vector<unsigned char>(3 * ledger::kRecordSize, 0));
-    EXPECT_TRUE(CheckNewAccount(KindVat21, "6", messages));
-    messages.shown.clear();
-    EXPECT_FALSE(CheckNewAccount(KindVat21, "10", messages));
-    EXPECT_EQ(messages.texts(), Texts{"Za duży nr konta"});
+    EXPECT_TRUE(check("6"));
+    expectRefusals(check, {{"10", "Za duży nr konta"}});
 }
 
+// Account texts compare byte for byte; past the end is an empty record.
 TEST_F(RegisterTest, LoadForAccountKeepsOnlyMatchingAccountAndForm)
 {
     makeFile(KindRejfor, 4);
     save(KindRejfor, "005", 2);
-    LoadForAccount(KindRejfor, "005", 2);
-    EXPECT_EQ(getStr(recordBuffer(KindRejfor), nip::account_no), "005");
-    LoadForAccount(KindRejfor, "005", 1);
-    EXPECT_EQ(getStr(recordBuffer(KindRejfor), nip::account_no), "    ");
-    LoadForAccount(KindRejfor, "005", 2);
-    LoadForAccount(KindRejfor, "5", 2); // account texts compare byte for byte
-    EXPECT_EQ(getStr(recordBuffer(KindRejfor), nip::account_no), "    ");
+    for (const auto& [account, formType, loaded] : {std::tuple{"005", 2, "005"}, {"005", 1, "    "}, {"005", 2, "005"},
+                                                    {"5", 2, "    "}, {"005", 2, "005"}, {"57", 0, "    "}}) {
+        LoadForAccount(KindRejfor, account, static_cast<std::uint8_t>(formType));
+        EXPECT_EQ(getStr(recordBuffer(KindRejfor), nip::account_no), loaded) << account << '/' << formType;
+    }
 }
 
-TEST_F(RegisterTest, WriteBeyondEndLeavesGapRecords)
-{
-    makeFile(KindVatr, 4);
-    LoadForAccount(KindVatr, "57", 0); // past the end: an empty record
-    EXPECT_EQ(getStr(recordBuffer(KindVatr), nip::account_no), "    ");
-    setStr(recordBuffer(KindVatr), nip::account_no, "57");
-    ASSERT_TRUE(WriteRecord(KindVatr));
-    const auto bytes = fileBytes("vatr.Rdx");
-    ASSERT_EQ(bytes.size(), 58u * 957);
-    EXPECT_TRUE(std::all_of(bytes.begin() + 4 * 957, bytes.begin() + 57 * 957, [](auto b) { return b == 0; }));
-    EXPECT_EQ(FirstFreeAccount(KindVatr, messages), 1);
-}
-
-// Every byte outside the saved record stays as it was: after a save, after
-// a refused one, and after a failed write past the end over gap records.
-TEST_F(RegisterTest, WriteChangesOnlyItsOwnRecordAndFailsCleanly)
+// A record goes to the offset its account number gives, over a file that
+// starts with a pattern; a save past the end leaves gap records of zeros.
+// A blank or zero account writes nothing.
+TEST_F(RegisterTest, WriteGoesToItsAccountsRecordOnly)
 {
     std::vector<unsigned char> before(6 * 922);
     for (std::size_t i = 0; i < before.size(); ++i)
@@ -151,54 +138,71 @@ TEST_F(RegisterTest, WriteChangesOnlyItsOwnRecordAndFailsCleanly)
     EXPECT_FALSE(WriteRecord(KindNipb));
     EXPECT_EQ(fileBytes("nipb.Rdx"), before);
 
-    setStr(recordBuffer(KindNipb), nip::account_no, "3");
-    ASSERT_TRUE(WriteRecord(KindNipb));
-    std::ranges::copy(recordBuffer(KindNipb), before.begin() + 3 * 922);
-    EXPECT_EQ(fileBytes("nipb.Rdx"), before);
-
-    setStr(recordBuffer(KindNipb), nip::account_no, "9");
-    ioFaults().failWriteAfterBytes = 921;
-    ioFaults().failCode = IoError::DiskFull;
-    EXPECT_EQ(ioErrorCode([] { WriteRecord(KindNipb); }), IoError::DiskFull);
-    EXPECT_EQ(fileBytes("nipb.Rdx"), before);
-    resetIoFaults();
-
-    // A file on a read-only medium is read, and a save is refused.
-    ioFaults().readOnlyPath = "nipb.Rdx";
-    EXPECT_EQ(recordCount(KindNipb), 6u);
-    LoadForAccount(KindNipb, "    ", 0);
-    for (const char* account : {"2", "7"}) {
-        setStr(recordBuffer(KindNipb), nip::account_no, account);
-        try {
-            WriteRecord(KindNipb);
-            ADD_FAILURE() << "saved";
-        } catch (const IoError& e) {
-            EXPECT_EQ(std::string(e.what()), "File access denied: nipb.Rdx");
-        }
+    for (const std::size_t account : {3, 9}) {
+        setStr(recordBuffer(KindNipb), nip::account_no, std::to_string(account));
+        ASSERT_TRUE(WriteRecord(KindNipb));
+        before.resize(std::max(before.size(), (account + 1) * 922), 0);
+        std::ranges::copy(recordBuffer(KindNipb), before.begin() + account * 922);
+        EXPECT_EQ(fileBytes("nipb.Rdx"), before) << account;
     }
-    EXPECT_EQ(fileBytes("nipb.Rdx"), before);
 }
 
-TEST_F(RegisterTest, CheckStoredAccount)
+// NIP forms list only their own type; each kind shows its name and NIP.
+TEST_F(RegisterTest, ListsShowEachKindsNameAndNip)
 {
-    makeFile(KindVatr, 4);
-    save(KindVatr, "002");
-    const struct {
-        const char* account;
-        bool found;
-        Texts messages;
-    } cases[] = {
-        {"0", false, {"'0' to niepoprawny symbol konta"}}, {"1", false, {"Brak w zbiorze konta 1"}},
-        {"4", false, {"Za duży nr konta!"}}, {"002", true, {}},
+    RecordFileBuilder file(KindRejfor, 8);
+    file.inUse(1, "001", 1, {{nip::full_name, "Firma Jana"}, {nip::nip, "1234567890"}});
+    file.inUse(2, "002", 1, {{nip::surname, "Kowalski"}, {nip::first_name, "Jan"}});
+    file.inUse(3, "003", 2, {{nip::nip, "1234567890"}});
+    const std::string zak = cp1250::fromUtf8("Żak");
+    file.inUse(4, "004", 3, {{nip::full_name, "not shown for NIP-3"}, {nip::surname, zak}, {nip::first_name, "Ewa"}});
+    file.inUse(5, "005"); // in use but never saved as a form: type 0
+    file.record(9);       // records 8 and 9: gaps
+    file.save();
+
+    EXPECT_EQ(load(KindRejfor, 1), (Rows{{"001", "Firma Jana", "123-456-78-90"}, {"002", "Kowalski Jan", ""}}));
+    EXPECT_EQ(load(KindRejfor, 2), (Rows{{"003", "", "123-45-67-890"}})); // no full name: empty
+    EXPECT_EQ(load(KindRejfor, 3), (Rows{{"004", cp1250::fromUtf8("Żak Ewa"), ""}}));
+
+    const struct { int kind; Field name, nip; const char* storedNip; Texts row; } cases[] = {
+        {KindVatr, vatr::name, vatr::nip, "PL1234567890", {"001", "Alfa", "PL123-456-78-90"}},
+        {KindVatz, vatz::name, vatz::nip, "1234567890", {"001", "Alfa", "123-456-78-90"}},
+        {KindVat21, vat21::name, vat21::nip, "1234567890", {"001", "Alfa", "123-456-78-90"}},
+        {KindNipb, nipb::name, nipb::nip, "123-45-67-890", {"001", "Alfa Jan", "123-45-67-890"}},
     };
     for (const auto& c : cases) {
-        messages.shown.clear();
-        setCurrentAccount(c.account, 0);
-        EXPECT_EQ(CheckStoredAccount(KindVatr, messages), c.found) << c.account;
-        EXPECT_EQ(messages.texts(), c.messages) << c.account;
+        RecordFileBuilder file(c.kind, 4);
+        const Bytes rec = file.inUse(1, "001", 0, {{c.name, "Alfa"}, {c.nip, c.storedNip}});
+        if (c.kind == KindNipb)
+            setStr(rec, nipb::first_name, "Jan");
+        file.save();
+        EXPECT_EQ(load(c.kind), Rows{c.row}) << c.kind;
     }
-    EXPECT_EQ(registerState().currentAccountNo, 2);
-    EXPECT_THROW(CheckStoredAccount(KindVat21, messages), IoError);
+}
+
+// The file is read in blocks; a cut-off tail is no record, and a read
+// error keeps the rows read before it. The progress moves a tenth of the
+// file at a time.
+TEST_F(RegisterTest, ListReadsEveryWholeRecordAcrossBlocks)
+{
+    EXPECT_THROW(load(KindNipb), IoError); // no file
+    RecordFileBuilder file(KindVatr, 3000);
+    for (int n = 1; n < 3000; ++n)
+        file.inUse(n, std::to_string(n));
+    file.save(900);
+    const Rows rows = load(KindVatr);
+    ASSERT_EQ(rows.size(), 2999u);
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        ASSERT_EQ(rows[r][0], std::to_string(r + 1));
+    EXPECT_EQ(progress.maximum, 3000u);
+    EXPECT_EQ(progress.first, 0u);
+    EXPECT_EQ(progress.moves, (std::vector<std::uint64_t>{300, 600, 900, 1200, 1500, 1800, 2100, 2400, 2700}));
+
+    ioFaults().failReadAfterBytes = 2'000'000; // within the second block read
+    RowTable table;
+    EXPECT_THROW(LoadRecordList(table, KindVatr, 1, progress), IoError);
+    EXPECT_GT(table.rows.size(), 1000u);
+    EXPECT_LT(table.rows.size(), 3000u);
 }
 
 } // namespace

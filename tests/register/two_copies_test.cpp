@@ -5,17 +5,14 @@
 #include "register/record_files.h"
 #include "core/register/register_ops.h"
 #include "core/register/register_state.h"
+#include "support/other_copy.h"
 #include "support/scripted_messages.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
-#include <csignal>
-#include <functional>
 #include <filesystem>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -33,35 +30,22 @@ std::vector<std::uint8_t> recordFilledWith(std::uint8_t fill)
     return {rec.begin(), rec.end()};
 }
 
-// The end of a child process: never back into the test runner.
-[[noreturn]] void endChild(const std::function<void()>& work)
+// The other copy's sides of the tests below.
+TEST(TwoCopies, DISABLED_RewritesAccount2UntilStopped)
 {
-    int status = 0;
-    try {
-        work();
-    } catch (...) {
-        status = 1;
+    OtherCopy::started();
+    for (std::uint8_t fill = 'A';; fill = fill == 'A' ? 'B' : 'A') {
+        const auto next = recordFilledWith(fill);
+        std::ranges::copy(next, recordBuffer(KindRejfor).begin());
+        WriteRecord(KindRejfor);
     }
-    ::_exit(status);
 }
 
-// Runs `work` in a child process until it is stopped.
-pid_t runForever(const std::function<void()>& work)
+TEST(TwoCopies, DISABLED_StartsUp)
 {
-    const pid_t child = ::fork();
-    if (child == 0)
-        endChild([&] {
-            for (;;)
-                work();
-        });
-    return child;
-}
-
-void stop(pid_t child)
-{
-    ::kill(child, SIGKILL);
-    int status = 0;
-    ::waitpid(child, &status, 0);
+    OtherCopy::started();
+    ScriptedMessages messages;
+    inic(messages);
 }
 
 TEST(TwoCopies, AReadNeverSeesHalfOfARecordTheOtherCopyRewrites)
@@ -70,17 +54,9 @@ TEST(TwoCopies, AReadNeverSeesHalfOfARecordTheOtherCopyRewrites)
     RecordFileBuilder file(KindRejfor, 4);
     file.inUse(2, "002", 1);
     file.save();
-    const auto first = recordFilledWith('A');
-    const auto second = recordFilledWith('B');
+    const auto first = recordFilledWith('A'), second = recordFilledWith('B');
 
-    bool firstNext = true;
-    const pid_t writer = runForever([&] {
-        const auto& next = firstNext ? first : second;
-        std::copy(next.begin(), next.end(), recordBuffer(KindRejfor).begin());
-        WriteRecord(KindRejfor);
-        firstNext = !firstNext;
-    });
-    ASSERT_GT(writer, 0);
+    OtherCopy writer("TwoCopies.DISABLED_RewritesAccount2UntilStopped");
 
     const auto is = [](const std::vector<std::uint8_t>& record) {
         const ConstBytes got = recordBuffer(KindRejfor);
@@ -101,7 +77,7 @@ TEST(TwoCopies, AReadNeverSeesHalfOfARecordTheOtherCopyRewrites)
         ofSecond += is(second);
         torn += !is(first) && !is(second);
     }
-    stop(writer);
+    writer.stop();
     EXPECT_EQ(torn, 0);
     EXPECT_GT(ofFirst, 0); // the reads really ran while the record changed
     EXPECT_GT(ofSecond, 0);
@@ -110,8 +86,7 @@ TEST(TwoCopies, AReadNeverSeesHalfOfARecordTheOtherCopyRewrites)
 TEST(TwoCopies, AFileThatAppearedMeanwhileIsNotCreatedOver)
 {
     TempDir dir;
-    const std::vector<std::uint8_t> theirs(100, 'T');
-    const std::vector<std::uint8_t> ours(40, 'O');
+    const std::vector<std::uint8_t> theirs(100, 'T'), ours(40, 'O');
     ASSERT_TRUE(createNewFile("REJFOR.Rdx", theirs.data(), theirs.size()));
     EXPECT_FALSE(createNewFile("REJFOR.Rdx", ours.data(), ours.size()));
     EXPECT_EQ(readTextFile("REJFOR.Rdx"), std::string(100, 'T'));
@@ -122,21 +97,14 @@ TEST(TwoCopies, StartingTogetherInAnEmptyDirectoryNeverCutsWhatTheOtherSaved)
 {
     for (int round = 0; round < 200; ++round) {
         TempDir dir;
-        const pid_t other = ::fork();
-        ASSERT_GE(other, 0);
-        if (other == 0)
-            endChild([] {
-                ScriptedMessages messages;
-                inic(messages);
-            });
+        OtherCopy other("TwoCopies.DISABLED_StartsUp");
         ScriptedMessages messages;
         inic(messages);
         // The first copy saves a record while the other may still be starting.
         ClearRecord(KindRejfor);
         setStr(recordBuffer(KindRejfor), nip::account_no, "001");
         ASSERT_TRUE(WriteRecord(KindRejfor));
-        int status = 0;
-        ::waitpid(other, &status, 0);
+        ASSERT_EQ(other.wait(), 0) << "round " << round;
         ASSERT_EQ(fs::file_size("REJFOR.Rdx"), 4u * kindAt(KindRejfor).recordSize) << "round " << round;
         LoadForAccount(KindRejfor, "001", 0);
         ASSERT_EQ(getStr(recordBuffer(KindRejfor), nip::account_no), "001") << "round " << round;

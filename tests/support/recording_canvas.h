@@ -9,8 +9,7 @@
 class RecordingCanvas : public Canvas {
 public:
     struct Item {
-        int x;
-        int y;
+        int x, y;
         std::string text;
         bool operator==(const Item&) const = default;
     };

@@ -7,16 +7,11 @@
 
 // A message seam for tests: every message the program shows is recorded;
 // confirmations and questions are answered from a script. Reading what was
-// shown (its size, an entry, a comparison, texts()) counts as the test
-// having looked at it; the user-interface test environment fails a test
-// that leaves a message nobody looked at, a scripted answer no prompt used,
-// or a prompt the script did not answer.
+// shown counts as the test having looked at it (see UiTestEnvironment).
 class ScriptedMessages : public Messenger {
 public:
     struct Shown {
-        std::string kind; // "inform", "confirm", "question" or "error"
-        std::string text;
-        std::string caption;
+        std::string kind, text, caption; // kind: "inform", "confirm", "question" or "error"
         bool operator==(const Shown&) const = default;
     };
 
@@ -78,8 +73,8 @@ private:
             unscripted = true;
             return false;
         }
-        const bool a = answers.front();
+        const bool given = answers.front();
         answers.pop_front();
-        return a;
+        return given;
     }
 };

@@ -12,11 +12,7 @@ namespace {
 class FailingMessages : public Messenger {
 public:
     void inform(const std::string& text) override { fail(text); }
-    bool confirm(const std::string& text, const std::string&) override
-    {
-        fail(text);
-        return false;
-    }
+    bool confirm(const std::string& text, const std::string&) override { return fail(text), false; }
 
 private:
     static void fail(const std::string& text)

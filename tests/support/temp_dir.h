@@ -1,11 +1,10 @@
 #pragma once
 #include "core/common/file_io.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <stdexcept>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -15,10 +14,10 @@ class TempDir {
 public:
     TempDir() : previous_(std::filesystem::current_path())
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zgloszenia-test-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            throw std::runtime_error("mkdtemp failed");
-        path_ = pattern;
+        std::random_device random;
+        do // a name no other test has taken
+            path_ = std::filesystem::temp_directory_path() / ("zgloszenia-test-" + std::to_string(random()));
+        while (!std::filesystem::create_directory(path_));
         std::filesystem::current_path(path_);
         resetIoFaults();
     }

@@ -10,11 +10,8 @@
 
 // What a user-interface test runs in: a fresh working directory, which also
 // keeps the program's settings (never the operator's own), and scripted
-// message boxes in place of the real ones, both undone when the environment
-// goes. Made in a test's init() and dropped in its cleanup(),
-// where it fails the test on a message box nothing expected: one the test
-// never looked at, a prompt the script did not answer, or a scripted answer
-// no prompt used.
+// message boxes. Made in a test's init() and dropped in its cleanup(), where
+// it fails the test on a message box nothing expected.
 template <class Messages = ScriptedMessages>
 struct UiTestEnvironment {
     TempDir dir;

@@ -16,7 +16,11 @@ Date4 today()
         return provider()();
     const std::time_t now = std::time(nullptr);
     std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
     localtime_r(&now, &local);
+#endif
     return Date4{static_cast<std::uint16_t>(local.tm_year + 1900), static_cast<std::uint8_t>(local.tm_mon + 1),
                  static_cast<std::uint8_t>(local.tm_mday)};
 }

@@ -5,10 +5,13 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 // The one small layer through which every data file is opened, read and
 // written. Each operation opens its file, works and closes it again; no
-// file stays open between operations. Failures throw IoError.
+// file stays open between operations. Failures throw IoError. Paths are
+// UTF-8 text; each platform has its own implementation (file_io_posix.cpp,
+// file_io_windows.cpp) behind this one interface.
 class DataFile {
 public:
     enum class Mode { OpenExisting, Create };
@@ -28,11 +31,13 @@ public:
     // One positioned write of the whole span; a failed write that would have
     // grown the file leaves it at its old size.
     void writeAt(std::uint64_t offset, const void* data, std::size_t n);
+    // Returns once everything written is on the medium.
+    void sync();
 
 private:
     void writeAll(std::uint64_t offset, const void* data, std::size_t n);
 
-    int fd_ = -1;
+    std::intptr_t handle_ = -1; // the operating system's: a descriptor or a HANDLE
     std::string path_;
 };
 
@@ -54,6 +59,20 @@ bool createNewFile(const std::string& path, const void* data, std::size_t size);
 // a read-only file is "File access denied", the file keeps its mode).
 std::optional<std::string> readTextFile(const std::string& path);
 void writeTextFile(const std::string& path, const std::string& content);
+
+// For files written beside their target and put in its place whole: true
+// when the file is read-only or this process may not write it.
+bool isReadOnlyFile(const std::string& path);
+// Gives `to` the permissions of `from`; throws IoError naming `to`.
+void copyFileMode(const std::string& from, const std::string& to);
+// Makes a new empty file in `directory` named `prefix`, six letters or
+// digits and `suffix`, and returns its path; throws IoError naming `directory`.
+std::string createUniqueFile(const std::string& directory, std::string_view prefix, std::string_view suffix);
+// Writes the contents of `from` into the existing `to` from its start, in
+// order, as a device or a pipe takes them; throws IoError naming `to`.
+void copyIntoFile(const std::string& from, const std::string& to);
+// True when the files of the folder can be listed and read.
+bool folderReadable(const std::string& path);
 
 // Faults on purpose, for tests: make the n-th byte written or read fail,
 // make opening a given file fail with a given error number, or let a given

@@ -24,7 +24,9 @@ constexpr ErrnoMapping kErrnoMappings[] = {
     // program may not write.
     {EBADF, IoError::AccessDenied},
     {ENOSPC, IoError::DiskFull},
+#ifdef EDQUOT
     {EDQUOT, IoError::DiskFull},
+#endif
     {EFBIG, IoError::DiskFull},
 };
 
@@ -41,6 +43,15 @@ IoError IoError::fromErrno(int osError, const std::string& where)
         if (m.osError == osError)
             return IoError(m.code, where);
     return IoError(DeviceFailure, where);
+}
+
+IoError IoError::fromErrorCode(const std::error_code& error, const std::string& where)
+{
+#ifdef _WIN32
+    if (error.category() == std::system_category())
+        return fromWindowsError(static_cast<std::uint32_t>(error.value()), where);
+#endif
+    return fromErrno(error.value(), where);
 }
 
 std::string IoError::textFor(int code)

@@ -1,6 +1,8 @@
 #pragma once
+#include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <system_error>
 
 // The input/output error of the run time: an error number and its standard
 // text. Core file operations throw it; the user interface catches it at the
@@ -24,6 +26,12 @@ public:
     explicit IoError(int code, const std::string& where = {});
     // The error of an operating-system failure, given by its errno.
     static IoError fromErrno(int osError, const std::string& where = {});
+#ifdef _WIN32
+    // The same for a Windows error code (GetLastError).
+    static IoError fromWindowsError(std::uint32_t osError, const std::string& where = {});
+#endif
+    // The same for a failure the standard library reports (std::filesystem).
+    static IoError fromErrorCode(const std::error_code& error, const std::string& where = {});
 
     int code() const { return code_; }
 

@@ -85,12 +85,12 @@ void saveBlankAlignment(std::string_view label, const BlankAlignment& alignment)
     std::error_code error;
     if (alignment == BlankAlignment{}) {
         if (!std::filesystem::remove(path, error) && error)
-            throw IoError::fromErrno(error.value(), path);
+            throw IoError::fromErrorCode(error, path);
         return;
     }
     std::filesystem::create_directory(kBlankFormFolder, error);
     if (error)
-        throw IoError::fromErrno(error.value(), std::string(kBlankFormFolder));
+        throw IoError::fromErrorCode(error, std::string(kBlankFormFolder));
     writeTextFile(path,
                   decimalText(alignment.offsetXMm) + "\n" + decimalText(alignment.offsetYMm) + "\n"
                       + decimalText(alignment.scale * 100.0) + "\n");

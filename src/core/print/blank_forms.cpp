@@ -1,10 +1,10 @@
 #include "core/print/blank_forms.h"
 
+#include "core/common/file_io.h"
 #include "core/print/blank_form_names.h"
 
 #include <charconv>
 #include <filesystem>
-#include <unistd.h>
 
 namespace {
 
@@ -72,7 +72,7 @@ std::string blankFolderProblem()
         return {};
     if (!std::filesystem::is_directory(status))
         return "\"" + folder + "\" w katalogu danych nie jest folderem: druki formularzy nie zostaną użyte.";
-    if (::access(folder.c_str(), R_OK | X_OK) != 0)
+    if (!folderReadable(folder))
         return "Nie można odczytać folderu \"" + folder + "\" z drukami formularzy: druki nie zostaną użyte.";
     return {};
 }

@@ -2,16 +2,14 @@
 
 #include "core/common/file_io.h"
 #include "core/common/io_error.h"
+#include "core/common/utf8_path.h"
 
-#include <cerrno>
-#include <cstdlib>
-#include <fcntl.h>
+#include <filesystem>
 #include <string_view>
-#include <sys/stat.h>
-#include <sys/statvfs.h>
-#include <unistd.h>
 
 namespace {
+
+namespace fs = std::filesystem;
 
 // Every PDF ends with this mark within its last bytes.
 constexpr std::string_view kEndMark = "%%EOF";
@@ -19,105 +17,109 @@ constexpr std::size_t kTailBytes = 32;
 
 std::string directoryOf(const std::string& path)
 {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
+    const std::size_t separator = path.find_last_of("/\\");
+    if (separator == std::string::npos)
         return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
+    return path.substr(0, separator == 0 ? 1 : separator);
 }
 
-std::string temporaryDirectory()
+std::string temporaryDirectory(const std::string& target)
 {
-    const char* dir = std::getenv("TMPDIR");
-    return dir && *dir ? dir : "/tmp";
+    std::error_code error;
+    std::string dir = utf8Text(fs::temp_directory_path(error));
+    if (error)
+        throw IoError::fromErrorCode(error, target);
+    while (dir.size() > 1 && (dir.back() == '/' || dir.back() == '\\'))
+        dir.pop_back();
+    return dir;
 }
 
-// A file closes its descriptor whatever happens.
-struct Descriptor {
-    int fd;
-    ~Descriptor()
-    {
-        if (fd >= 0)
-            ::close(fd);
+// The operator knows the file by the name given, not by where its links lead.
+template <class Operation>
+void namingTarget(const std::string& target, Operation&& operation)
+{
+    try {
+        operation();
+    } catch (const IoError& e) {
+        throw IoError(e.code(), target);
     }
-};
+}
+
+void removeQuietly(const std::string& path)
+{
+    std::error_code ignored;
+    fs::remove(utf8Path(path), ignored);
+}
 
 } // namespace
 
 PdfOutput::PdfOutput(const std::string& target) : target_(target), destination_(linkTarget(target))
 {
-    struct stat st {};
-    const bool exists = ::stat(destination_.c_str(), &st) == 0;
-    if (exists && S_ISDIR(st.st_mode))
-        throw IoError::fromErrno(EISDIR, target_);
-    if (exists && S_ISREG(st.st_mode) && ((st.st_mode & 0222) == 0 || ::access(destination_.c_str(), W_OK) != 0))
+    std::error_code ignored;
+    const fs::file_status status = fs::status(utf8Path(destination_), ignored);
+    const bool regular = fs::is_regular_file(status);
+    if (fs::is_directory(status) || (regular && isReadOnlyFile(destination_)))
         throw IoError(IoError::AccessDenied, target_);
-    copyIntoTarget_ = exists && !S_ISREG(st.st_mode);
-    const std::string dir = copyIntoTarget_ ? temporaryDirectory() : directoryOf(destination_);
-    std::string pattern = dir + "/.zgloszenia-XXXXXX.pdf";
-    const Descriptor created{::mkstemps(pattern.data(), 4)};
-    if (created.fd < 0)
-        throw IoError::fromErrno(errno, target_);
-    temporary_ = pattern;
-    // The finished file gets the mode a new file has, or the one the
-    // replaced file had.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    (void)::fchmod(created.fd, exists && !copyIntoTarget_ ? st.st_mode & 07777 : 0666 & ~mask);
+    copyIntoTarget_ = fs::exists(status) && !regular;
+    namingTarget(target_, [&] {
+        const std::string dir = copyIntoTarget_ ? temporaryDirectory(target_) : directoryOf(destination_);
+        temporary_ = createUniqueFile(dir, ".zgloszenia-", ".pdf");
+        // The finished file gets the mode a new file has, or the one the
+        // replaced file had.
+        try {
+            if (regular)
+                copyFileMode(destination_, temporary_);
+        } catch (const IoError&) {
+            removeQuietly(temporary_);
+            throw;
+        }
+    });
 }
 
 PdfOutput::~PdfOutput()
 {
     if (!committed_ || copyIntoTarget_)
-        ::unlink(temporary_.c_str());
+        removeQuietly(temporary_);
 }
 
 void PdfOutput::checkWhole() const
 {
-    const Descriptor file{::open(temporary_.c_str(), O_RDONLY | O_CLOEXEC)};
-    struct stat st {};
-    char tail[kTailBytes] = {};
     bool whole = false;
-    if (file.fd >= 0 && ::fstat(file.fd, &st) == 0 && ::fsync(file.fd) == 0) {
-        const std::size_t size = static_cast<std::size_t>(st.st_size);
-        const std::size_t n = size < kTailBytes ? size : kTailBytes;
-        whole = ::pread(file.fd, tail, n, static_cast<off_t>(size - n)) == static_cast<ssize_t>(n)
-            && std::string_view(tail, n).find(kEndMark) != std::string_view::npos;
+    try {
+        DataFile file(temporary_);
+        file.sync();
+        const std::uint64_t size = file.size();
+        const std::size_t n = size < kTailBytes ? static_cast<std::size_t>(size) : kTailBytes;
+        char tail[kTailBytes] = {};
+        file.readAt(size - n, tail, n);
+        whole = std::string_view(tail, n).find(kEndMark) != std::string_view::npos;
+    } catch (const IoError&) {
+        // A file that cannot be read back is no whole one.
     }
     if (whole)
         return;
     // The painter keeps the reason to itself: a full file system is the
     // usual one and can be told.
-    struct statvfs fs {};
-    const bool full = ::statvfs(directoryOf(temporary_).c_str(), &fs) == 0 && fs.f_bavail == 0;
+    std::error_code error;
+    const bool full = fs::space(utf8Path(directoryOf(temporary_)), error).available == 0 && !error;
     throw IoError(full ? IoError::DiskFull : IoError::DeviceFailure, target_);
 }
 
 void PdfOutput::copyIntoTarget() const
 {
-    const Descriptor in{::open(temporary_.c_str(), O_RDONLY | O_CLOEXEC)};
-    const Descriptor out{::open(destination_.c_str(), O_WRONLY | O_CLOEXEC)};
-    if (in.fd < 0 || out.fd < 0)
-        throw IoError::fromErrno(errno, target_);
-    char block[1 << 16];
-    ssize_t got = 0;
-    while ((got = ::read(in.fd, block, sizeof block)) > 0) {
-        for (ssize_t done = 0; done < got;) {
-            const ssize_t put = ::write(out.fd, block + done, static_cast<std::size_t>(got - done));
-            if (put < 0 && errno != EINTR)
-                throw IoError::fromErrno(errno, target_);
-            done += put > 0 ? put : 0;
-        }
-    }
-    if (got < 0)
-        throw IoError::fromErrno(errno, target_);
+    namingTarget(target_, [&] { copyIntoFile(temporary_, destination_); });
 }
 
 void PdfOutput::commit()
 {
     checkWhole();
-    if (copyIntoTarget_)
+    if (copyIntoTarget_) {
         copyIntoTarget();
-    else if (::rename(temporary_.c_str(), destination_.c_str()) != 0)
-        throw IoError::fromErrno(errno, target_);
+    } else {
+        std::error_code error;
+        fs::rename(utf8Path(temporary_), utf8Path(destination_), error);
+        if (error)
+            throw IoError::fromErrorCode(error, target_);
+    }
     committed_ = true;
 }

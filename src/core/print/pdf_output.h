@@ -5,8 +5,8 @@
 // temporary file beside the target (the painter does not report failed
 // writes), and commit() puts it in place only when it ends as a PDF must; a
 // failed output leaves the target as it was. A target that is no regular
-// file (a device, a pipe) is given the finished bytes. Names are the
-// operating system's bytes, used as given.
+// file (a device, a pipe) is given the finished bytes. Names are UTF-8
+// text, on POSIX the operating system's bytes as given.
 class PdfOutput {
 public:
     // Throws IoError naming the target when no temporary file can be made.

@@ -20,7 +20,9 @@ constexpr qint64 kMaxScanPixels = 60'000'000;
 // does not.
 constexpr qint64 kEndMarkWithin = 1024;
 
-QString fileName(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+// The program's names are UTF-8 on every platform (QFile::decodeName would
+// take Windows' ANSI code page).
+QString fileName(const std::string& path) { return QString::fromStdString(path); }
 
 std::string quoted(const std::string& path) { return "\"" + path + "\""; }
 

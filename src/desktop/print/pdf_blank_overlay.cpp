@@ -1,5 +1,7 @@
 #include "desktop/print/pdf_blank_overlay.h"
 
+#include "core/common/file_io.h"
+#include "core/common/utf8_path.h"
 #include "core/print/printer_device.h"
 
 #include <qpdf/Pl_Flate.hh>
@@ -10,11 +12,10 @@
 #include <qpdf/QPDFPageObjectHelper.hh>
 #include <qpdf/QPDFWriter.hh>
 
-#include <cstdio>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <sstream>
-#include <sys/stat.h>
 
 namespace {
 
@@ -78,11 +79,23 @@ void layUnder(QPDF& into, QPDFPageObjectHelper& page, QPDFObjectHandle form, con
                          true);
 }
 
+// The rewritten file takes the place, and the mode, of the one it replaces.
+bool putInPlace(const std::string& rewritten, const std::string& path)
+{
+    try {
+        copyFileMode(path, rewritten);
+    } catch (const IoError&) {
+        return false;
+    }
+    std::error_code error;
+    std::filesystem::rename(utf8Path(rewritten), utf8Path(path), error);
+    return !error;
+}
+
 void writeInPlace(QPDF& pdf, const std::string& path)
 {
     const std::string rewritten = path + ".blanks";
-    struct stat st { };
-    const bool known = ::stat(path.c_str(), &st) == 0;
+    std::error_code ignored;
     try {
         QPDFWriter writer(pdf, rewritten.c_str());
         // Packed streams go out as they came; the blank pages' forms, which
@@ -91,12 +104,11 @@ void writeInPlace(QPDF& pdf, const std::string& path)
         Pl_Flate::setCompressionLevel(1);
         writer.write();
     } catch (...) {
-        std::remove(rewritten.c_str());
+        std::filesystem::remove(utf8Path(rewritten), ignored);
         throw;
     }
-    if ((known && ::chmod(rewritten.c_str(), st.st_mode & 07777) != 0)
-        || std::rename(rewritten.c_str(), path.c_str()) != 0) {
-        std::remove(rewritten.c_str());
+    if (!putInPlace(rewritten, path)) {
+        std::filesystem::remove(utf8Path(rewritten), ignored);
         throw PrinterError("Nie można zapisać pliku " + path);
     }
 }

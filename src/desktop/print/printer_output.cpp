@@ -6,7 +6,6 @@
 #include "core/print/pdf_output.h"
 #include "desktop/print/qt_printer_device.h"
 
-#include <QFile>
 #include <QPrinter>
 #include <QScopeGuard>
 
@@ -18,8 +17,8 @@ bool printOnChosenPrinter(const std::function<bool(QtPrinterDevice&)>& job, Blan
     const QString outputName = printer.outputFileName();
     std::optional<PdfOutput> pdf;
     if (printer.outputFormat() == QPrinter::PdfFormat && !outputName.isEmpty()) {
-        pdf.emplace(QFile::encodeName(outputName).toStdString());
-        printer.setOutputFileName(QFile::decodeName(QByteArray::fromStdString(pdf->temporaryName())));
+        pdf.emplace(outputName.toStdString()); // UTF-8, the file layer's names
+        printer.setOutputFileName(QString::fromStdString(pdf->temporaryName()));
     }
     const auto keepOutputName = qScopeGuard([&] {
         if (pdf)
