@@ -1,6 +1,7 @@
 // Two copies of the program working on one directory, as two processes.
 #include "core/app/startup.h"
 #include "core/common/file_io.h"
+#include "core/common/file_io_native.h"
 #include "core/records/nip_record.h"
 #include "register/record_files.h"
 #include "core/register/register_ops.h"
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -39,6 +41,14 @@ TEST(TwoCopies, DISABLED_RewritesAccount2UntilStopped)
         std::ranges::copy(next, recordBuffer(KindRejfor).begin());
         WriteRecord(KindRejfor);
     }
+}
+
+TEST(TwoCopies, DISABLED_WritesAccount2Once)
+{
+    OtherCopy::started();
+    const auto next = recordFilledWith('A');
+    std::ranges::copy(next, recordBuffer(KindRejfor).begin());
+    WriteRecord(KindRejfor);
 }
 
 TEST(TwoCopies, DISABLED_StartsUp)
@@ -81,6 +91,36 @@ TEST(TwoCopies, AReadNeverSeesHalfOfARecordTheOtherCopyRewrites)
     EXPECT_EQ(torn, 0);
     EXPECT_GT(ofFirst, 0); // the reads really ran while the record changed
     EXPECT_GT(ofSecond, 0);
+}
+
+// A record being read is written only once the read is done. The read's
+// lock is held here through one handle (closing any other handle of the
+// file would drop a POSIX lock), and the record is looked at through it.
+TEST(TwoCopies, AWriteWaitsUntilTheOtherCopysReadIsDone)
+{
+    TempDir dir;
+    RecordFileBuilder file(KindRejfor, 4);
+    file.inUse(2, "002", 1);
+    file.save();
+    const std::uint64_t size = kindAt(KindRejfor).recordSize;
+    const auto recordNow = [&](native::Handle h) {
+        std::vector<std::uint8_t> got(size);
+        native::read(h, 2 * size, got.data(), got.size(), "REJFOR.Rdx");
+        return got;
+    };
+    const native::Handle reading = native::open("REJFOR.Rdx", native::Access::ReadOnly);
+    ASSERT_TRUE(native::lock(reading, 2 * size, size, false));
+    const auto before = recordNow(reading);
+
+    OtherCopy writer("TwoCopies.DISABLED_WritesAccount2Once");
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    EXPECT_EQ(recordNow(reading), before);
+    native::unlock(reading, 2 * size, size);
+    native::close(reading);
+    ASSERT_EQ(writer.wait(), 0);
+    LoadForAccount(KindRejfor, "002", 1);
+    const ConstBytes got = recordBuffer(KindRejfor);
+    EXPECT_TRUE(std::ranges::equal(got, recordFilledWith('A')));
 }
 
 TEST(TwoCopies, AFileThatAppearedMeanwhileIsNotCreatedOver)
