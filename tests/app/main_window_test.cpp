@@ -69,8 +69,9 @@ private slots:
         setModalRunner([&](QDialog& dialog) {
             if (auto* info = qobject_cast<Tform_info*>(&dialog)) {
                 info->kl_biuroClick();
-                shown = info->mem_wl->toPlainText();
+                shown += " " + info->mem_wl->toPlainText();
             } else if (auto* office = qobject_cast<Tf_dane_biura*>(&dialog)) {
+                shown = office->windowTitle();
                 const char* lines[] = {"Biuro ŻAK", "s.c.", "ul. Długa 1", "00-950 Łódź"};
                 for (int i = 0; i < 4; ++i)
                     office->z_wiersz[i]->setText(QString::fromUtf8(lines[i]));
@@ -80,7 +81,7 @@ private slots:
             return kModalCancel;
         });
         fx->window.findChild<QAction*>("a_info")->trigger();
-        QCOMPARE(shown, QString::fromUtf8("Biuro ŻAK\ns.c.\nul. Długa 1\n00-950 Łódź"));
+        QCOMPARE(shown, QString::fromUtf8("Dane biura rachunkowego Biuro ŻAK\ns.c.\nul. Długa 1\n00-950 Łódź"));
         QCOMPARE(readTextFile("biuro.Rdx").value_or(""),
                  std::string("Biuro \xAF" "AK\r\ns.c.\r\nul. D\xB3uga 1\r\n00-950 \xA3\xF3" "d\x9F\r\n"));
     }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -85,6 +86,24 @@ TEST(LayoutTable, RecordAndBlockSizes)
     };
     for (std::size_t i = 0; i < std::size(sizes); ++i)
         EXPECT_EQ(sizes[i].first, sizes[i].second) << "size " << i;
+}
+
+// The members of the blocks used at many offsets, as the form defines them:
+// the tiling alone lets a width and the next offset move together.
+TEST(LayoutTable, BlockMembersSitAtTheFormsOffsets)
+{
+    namespace a = address_block;
+    namespace b = bank_block;
+    const std::tuple<Field, std::uint32_t, std::uint32_t> members[] = {
+        {a::country, 0, 21},   {a::voivodeship, 21, 21}, {a::county, 42, 21},     {a::commune, 63, 21},
+        {a::street, 84, 31},   {a::house_no, 115, 11},   {a::flat_no, 126, 6},    {a::locality, 132, 26},
+        {a::postcode, 158, 7}, {a::post_office, 165, 26}, {a::phone, 191, 31},    {a::fax, 222, 16},
+        {b::bank_name, 0, 41}, {b::number, 41, 36},       {b::holder, 77, 41},    {b::closed, 118, 1},
+    };
+    for (const auto& [field, offset, width] : members) {
+        EXPECT_EQ(field.offset, offset) << field.name;
+        EXPECT_EQ(field.width, width) << field.name;
+    }
 }
 
 TEST(ClearedRecord, HoldsTheBlankAccountAndZerosInEveryKind)

@@ -33,6 +33,20 @@ class NipEditorsTest : public EditorTest {
     Q_OBJECT
 
 private slots:
+    // The accounting office's boxes show for books kept by an office
+    // (byte 1274: 1 "w biurze rachunkowym", 2 "we własnym zakresie").
+    void nip1TheOfficeBoxesShowOnlyForBooksKeptByAnOffice()
+    {
+        for (const std::uint8_t keeper : {1, 2}) {
+            Record rec = newRecord(Form::Nip1);
+            rec[1274] = keeper;
+            writeRecordFile(Form::Nip1, rec, rec);
+            auto d = openEditor(Form::Nip1, EditorDialog::Update);
+            QCOMPARE(control(*d, "fr_dok_rach1/g_brach")->isHidden(), keeper == 2);
+            QCOMPARE(d->kl_druk->text(), QString("&Drukuj i zapisz"));
+        }
+    }
+
     // An internal unit shows its parent (C), not its registration (B.2); hidden, it is still saved.
     void nip2AnInternalUnitShowsItsParentInsteadOfItsRegistration()
     {
